@@ -1,0 +1,348 @@
+#include "voicing_search.h"
+
+#include "easy_shapes.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <unordered_set>
+
+namespace tambrel {
+
+InvalidIntegerError::InvalidIntegerError(const std::string& text)
+    : std::runtime_error("'" + text + "' is not a valid integer value") {}
+
+int readInteger(const std::string& text) {
+    // Leading blanks and a sign are accepted, nothing after the digits.
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    if (i == text.size()) throw InvalidIntegerError(text);
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9') throw InvalidIntegerError(text);
+        value = value * 10 + (c - '0');
+        if (value > 2147483648LL) throw InvalidIntegerError(text);
+    }
+    if (negative) value = -value;
+    if (value > 2147483647LL) throw InvalidIntegerError(text);
+    return static_cast<int>(value);
+}
+
+std::string searchRequestFor(const std::string& intervals, int root, int rootNote, int bassNote) {
+    std::string tones;
+    // The bass already stands for the root when they are the same note.
+    std::size_t position = rootNote == bassNote ? 3 : 0;
+    while (intervals.size() >= position) {
+        const int offset = readInteger(intervals.substr(position, 2));
+        tones += std::to_string(((offset + root) % 12 + 12) % 12);
+        tones += ' ';
+        position += 3;
+    }
+    return tones;
+}
+
+std::string buildSearchRequest(const std::string& intervals, int rootNote, int bassNote) {
+    std::string request =
+        std::to_string(bassNote) + " " + searchRequestFor(intervals, rootNote, rootNote, bassNote);
+    while (!request.empty() && request.back() == ' ') request.pop_back();
+    return request;
+}
+
+namespace {
+
+constexpr int kNoTone = -1;
+
+// One search's working data: the two grids, the needed tones and the entries found so far.
+class VoicingSearch {
+  public:
+    VoicingSearch(const SearchInputs& in, std::vector<int> chordTones)
+        : in_(in), chordTones_(std::move(chordTones)) {}
+
+    SearchResult run(int bassPitch);
+
+  private:
+    void fillGrids(int bassPitch);
+    void searchWindow(int bassString, int lo, int hi);
+    void evaluate();
+    int countFingers(FretList& marked) const;
+
+    const SearchInputs& in_;
+    std::vector<int> chordTones_;
+    FretGrid bassGrid_{};
+    FretGrid toneGrid_{};
+    int lastFret_ = 0; // the grids are filled for frets 0..lastFret_
+    FretList frets_{};
+    int firstUpperString_ = 0;
+    static constexpr int kMaxNeeded = kStringCount;
+    std::array<int, kMaxNeeded> needed_{};
+    int neededCount_ = 0;
+    bool unplayable_ = false;
+    std::vector<std::string> found_;
+    std::unordered_set<unsigned long long> seen_;
+};
+
+void VoicingSearch::fillGrids(int bassPitch) {
+    lastFret_ = std::min(in_.maxFret + 4, kFretColumns - 1);
+    for (int s = 0; s < kStringCount; ++s) {
+        for (int f = 0; f < kFretColumns; ++f) {
+            const int pitch = (in_.stringNote[s] + f) % 12;
+            const bool inRange = f <= lastFret_;
+            bassGrid_[s][f] = inRange && pitch == bassPitch ? pitch : kNoTone;
+        }
+    }
+}
+
+SearchResult VoicingSearch::run(int bassPitch) {
+    fillGrids(bassPitch);
+
+    // The omitted tones are gone from the chord, though the bass grid above still has them.
+    auto removeTone = [this](int tone) {
+        auto it = std::find(chordTones_.begin(), chordTones_.end(), tone);
+        if (it != chordTones_.end()) chordTones_.erase(it);
+    };
+    if (in_.omit3) removeTone((in_.thirdInterval + in_.rootNote) % 12);
+    if (in_.omit5) removeTone((in_.fifthInterval + in_.rootNote) % 12);
+
+    for (int s = 0; s < kStringCount; ++s) {
+        for (int f = 0; f < kFretColumns; ++f) {
+            const int pitch = (in_.stringNote[s] + f) % 12;
+            const bool wanted =
+                std::find(chordTones_.begin(), chordTones_.end(), pitch) != chordTones_.end();
+            toneGrid_[s][f] = f <= lastFret_ && wanted ? pitch : kNoTone;
+        }
+    }
+
+    // The root is never needed above the bass, nor is the bass note itself.
+    neededCount_ = 0;
+    for (std::size_t i = 0; i < chordTones_.size(); ++i) {
+        if (i > 0 && chordTones_[i] == in_.bassNote) continue;
+        // Five upper strings can cover five tones at most besides the root: a longer chord
+        // has no voicing, and the search still walks the board to say so.
+        if (neededCount_ == kMaxNeeded) {
+            unplayable_ = true;
+            break;
+        }
+        needed_[neededCount_++] = chordTones_[i];
+    }
+
+    // Every bass position on the three lowest strings below the fret limit, each used once.
+    for (int w = 0; w < 3; ++w) {
+        for (int b = 0; b < in_.maxFret && b < kFretColumns; ++b) {
+            if (bassGrid_[w][b] == kNoTone) continue;
+            bassGrid_[w][b] = kNoTone;
+            firstUpperString_ = w + 1;
+            for (int s = 0; s < w; ++s) frets_[s] = kMuted;
+            frets_[w] = b;
+            const int windows = b > 0 ? 5 : in_.maxFret;
+            for (int a = 0; a < windows; ++a) searchWindow(w, b + a - 4, b + a);
+        }
+    }
+
+    // At most one well-known shape is put first, the first one found.
+    const std::string& shapes = easyShapeText();
+    for (std::string& entry : found_) {
+        const std::string fretText = entry.substr(7, 20);
+        if (shapes.find(fretText) != std::string::npos) {
+            entry = "000000 " + fretText;
+            break;
+        }
+    }
+    std::sort(found_.begin(), found_.end());
+    return SearchResult{chordTones_, std::move(found_)};
+}
+
+// Counts the upper strings through like an odometer, the highest string the fastest digit.
+// Open strings are reached only as starting values.
+void VoicingSearch::searchWindow(int bassString, int lo, int hi) {
+    const int first = bassString + 1;
+    FretList initial{};
+    for (int s = first; s < kStringCount; ++s) {
+        int value = kMuted;
+        for (int f = 0; f < hi && f <= lastFret_; ++f) {
+            if (toneGrid_[s][f] != kNoTone && (f == 0 || f >= lo)) {
+                value = f;
+                break;
+            }
+        }
+        initial[s] = value;
+        frets_[s] = value;
+    }
+    evaluate();
+    for (;;) {
+        int s = kStringCount - 1;
+        while (s >= first && frets_[s] == kMuted) --s;
+        if (s >= first) {
+            int next = kMuted;
+            for (int f = std::max(lo, frets_[s] + 1); f <= hi && f <= lastFret_; ++f) {
+                if (toneGrid_[s][f] != kNoTone) {
+                    next = f;
+                    break;
+                }
+            }
+            frets_[s] = next;
+            for (int t = s + 1; t < kStringCount; ++t) frets_[t] = initial[t];
+        }
+        evaluate();
+        bool allMuted = true;
+        for (int t = first; t < kStringCount; ++t) allMuted = allMuted && frets_[t] == kMuted;
+        if (allMuted) return;
+    }
+}
+
+// Fingers needed for a fret list, a barre counting as one; sets the barre marks in `marked`.
+int VoicingSearch::countFingers(FretList& marked) const {
+    int fretted = 0;
+    int lowest = 1000;
+    for (int v : marked) {
+        if (v >= 1 && v <= 98) {
+            ++fretted;
+            lowest = std::min(lowest, v);
+        }
+    }
+    if (fretted <= 4) return fretted;
+
+    // Main barre: from the first string at the lowest fret over every later one at that fret,
+    // unless an open string lies under it.
+    int j = 0;
+    while (marked[j] != lowest) ++j;
+    int barred = 0;
+    for (int k = j + 1; k < kStringCount; ++k) {
+        if (marked[k] < lowest) {
+            barred = 0;
+            break;
+        }
+        if (marked[k] == lowest) ++barred;
+    }
+    if (barred > 0) marked[j] = -lowest;
+    if (barred > 0 && in_.noBarreChords) return 6;
+    if (fretted - barred <= 4) return fretted - barred;
+
+    // Partial barres at higher frets: one finger laid over neighbouring strings at one fret.
+    int partial = 0;
+    for (int s = 0; s < kStringCount; ++s) {
+        const int v = marked[s];
+        if (v == kMuted || v <= lowest) continue;
+        int count = 0;
+        for (int k = s + 1; k < kStringCount; ++k) {
+            if (marked[k] < v) break;
+            if (marked[k] == v) ++count;
+        }
+        if (count >= 2 || (count == 1 && s == 4)) {
+            marked[s] = -v;
+            partial += count;
+        }
+    }
+    return fretted - barred - partial;
+}
+
+void VoicingSearch::evaluate() {
+    // Needed tones on the upper strings, and at least three of them sounding.
+    if (unplayable_) return;
+    std::array<bool, kMaxNeeded> covered{};
+    int sounding = 0;
+    for (int s = firstUpperString_; s < kStringCount; ++s) {
+        if (frets_[s] == kMuted) continue;
+        ++sounding;
+        const int pitch = toneGrid_[s][frets_[s]];
+        for (int i = 1; i < neededCount_; ++i) {
+            if (!covered[i] && needed_[i] == pitch) {
+                covered[i] = true;
+                break;
+            }
+        }
+    }
+    if (sounding < 3) return;
+    for (int i = 1; i < neededCount_; ++i)
+        if (!covered[i]) return;
+
+    FretList marked = frets_;
+    if (countFingers(marked) > 4) return;
+    if (in_.easyChords) {
+        for (int s = 2; s < kStringCount; ++s)
+            if (marked[s] == kMuted) return;
+    }
+
+    int lowest = 100;
+    int highest = 0;
+    for (int v : marked) {
+        if (v == kMuted) continue;
+        if (v != 0) lowest = std::min(lowest, std::abs(v));
+        highest = std::max(highest, v);
+    }
+
+    int run = 0;
+    for (int s = kStringCount - 1; s >= 0 && marked[s] != kMuted; --s) ++run;
+    int stringSet = 50;
+    if (run == 4 && marked[0] == kMuted && marked[1] == kMuted)
+        stringSet = 10;
+    else if (run == 5 && marked[0] == kMuted)
+        stringSet = 20;
+    else if (run == 6)
+        stringSet = 30;
+
+    if (in_.distance <= highest - lowest) return;
+    if (highest <= 5) lowest = 1;
+
+    unsigned long long key = 0;
+    for (int v : marked)
+        key = key * 64 + static_cast<unsigned long long>(v < 0 ? 30 - v : (v == kMuted ? 29 : v));
+    if (!seen_.insert(key).second) return;
+
+    char buffer[64];
+    int length =
+        std::snprintf(buffer, sizeof buffer, "%d%d%d ", lowest + 10, stringSet, highest + 10);
+    for (int v : marked) length += std::snprintf(buffer + length, sizeof buffer - length, "%d ", v);
+    found_.emplace_back(buffer, static_cast<std::size_t>(length));
+}
+
+} // namespace
+
+SearchResult findVoicings(const std::string& request, const SearchInputs& inputs) {
+    // The request's tokens: the bass first, then the chord tones. All are read before anything
+    // is searched, so a malformed request gives an error and no list at all.
+    std::vector<int> numbers;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t blank = request.find(' ', start);
+        const std::string token =
+            request.substr(start, blank == std::string::npos ? std::string::npos : blank - start);
+        numbers.push_back(readInteger(token));
+        if (blank == std::string::npos) break;
+        start = blank + 1;
+    }
+    const int bassPitch = numbers.front();
+    std::vector<int> chordTones;
+    const std::size_t firstTone = inputs.bassNote == inputs.rootNote ? 0 : 1;
+    for (std::size_t i = firstTone; i < numbers.size(); ++i) chordTones.push_back(numbers[i]);
+
+    VoicingSearch search(inputs, std::move(chordTones));
+    return search.run(bassPitch);
+}
+
+FretList fretListOfEntry(const std::string& entry) {
+    FretList frets{};
+    frets.fill(kMuted);
+    if (entry.size() < 8) return frets;
+    const char* p = entry.c_str() + 7;
+    for (int s = 0; s < kStringCount; ++s) {
+        char* end = nullptr;
+        const long v = std::strtol(p, &end, 10);
+        if (end == p) break;
+        frets[s] = static_cast<int>(v);
+        p = end;
+    }
+    return frets;
+}
+
+int columnsForWidth(int canvasWidth) {
+    return std::max(1, canvasWidth / kCellWidth);
+}
+
+int canvasHeightFor(int entryCount, int columns) {
+    return entryCount / std::max(1, columns) * kCellHeight + 2 * kCellHeight;
+}
+
+} // namespace tambrel

@@ -1,0 +1,44 @@
+#pragma once
+// The instrument change and the strum of a voicing, as MIDI short messages on channel 1.
+#include "fretboard.h"
+#include "midi_sink.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tambrel {
+
+struct Instrument {
+    const char* name;
+    int program; // General MIDI program, counted from 0
+};
+constexpr int kInstrumentCount = 9;
+const std::array<Instrument, kInstrumentCount>& instrumentTable();
+
+constexpr std::uint32_t kFullVolume = 0x0000FFFF;
+
+class MidiPlayback {
+  public:
+    // Opening the device sends nothing: notes sound with the device's current program until
+    // an instrument is chosen.
+    explicit MidiPlayback(MidiSink& sink) : sink_(sink) {}
+
+    // Program change to the chosen instrument. An index outside the table (a typed text that
+    // names no instrument) sends nothing.
+    void ComboBoxPatchChange(int itemIndex);
+
+    // One note-on per sounding string, lowest string first, each followed by a pause of
+    // 25 x (tempo + 1) ms; muted strings send nothing and wait for nothing.
+    void strumVoicing(const FretList& selectedFrets, const MidiNoteTable& midiNoteTable,
+                      int tempoPosition);
+
+    int midiProgram() const { return midiProgram_; }
+
+  private:
+    MidiSink& sink_;
+    int midiProgram_ = 0;
+};
+
+int strumPauseMilliseconds(int tempoPosition);
+
+} // namespace tambrel

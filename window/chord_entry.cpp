@@ -1,0 +1,322 @@
+// The chord panel: the note pickers and their accidentals, the tension list, the chord-type
+// table and the typed chord symbol. Every choice rebuilds the symbol and searches.
+#include "main_window_model.h"
+
+#include "chord_vocabulary.h"
+#include "note_names.h"
+
+#include <algorithm>
+
+namespace tambrel {
+namespace {
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+void removeFirst(std::string& text, const std::string& part) {
+    const std::size_t at = text.find(part);
+    if (at != std::string::npos) text.erase(at, part.size());
+}
+
+bool isSymbolSeparator(char c) {
+    return c == '/' || c == '\\' || c == ',' || c == '(' || c == ')' || c == '.' || c == ' ';
+}
+
+bool equalIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+// Brings a three-character tension's tone into the formula under the note limit. A fifth or
+// third code first removes the tone it replaces, even when its own tone is then refused.
+// Returns false when the tone does not fit, and the item is to be unticked.
+bool addTensionTone(std::string& base, std::string& added, const std::string& code, int limit) {
+    const TensionKind kind = classifyTension(code);
+    if (kind == TensionKind::Fifth || kind == TensionKind::Third) {
+        removeFirst(base, kind == TensionKind::Fifth ? " 07" : " 04");
+        const std::string tone = tensionTone(code);
+        if (contains(base + added, tone)) return true;
+        if (static_cast<int>((base + added).size()) >= limit) return false;
+        base += tone;
+        return true;
+    }
+    if (contains(base + added, code)) return true;
+    if (static_cast<int>((base + added).size()) >= limit) return false;
+    added += code;
+    return true;
+}
+
+} // namespace
+
+// The sizes of the chord's third and fifth, read from the ticks; the omit options use them.
+void MainWindowModel::deriveThirdAndFifth() {
+    const auto& ticked = window_.ticked;
+    search_.thirdInterval = ticked[kItemDim] || ticked[kItemMinor] ? 3 : 4;
+    if (ticked[kItemAug] || ticked[kItemPowerFive])
+        search_.fifthInterval = 8;
+    else if (ticked[kItemFlatFive] || ticked[kItemDim])
+        search_.fifthInterval = 6;
+    else
+        search_.fifthInterval = 7;
+}
+
+// Six notes without a separate bass, five and the bass with one: never more than strings.
+int MainWindowModel::noteLimit() const {
+    return search_.bassNote == search_.rootNote ? 17 : 14;
+}
+
+void MainWindowModel::enableItemsUnderLimit() {
+    const auto& tensions = tensionList();
+    if (static_cast<int>(search_.chordIntervals.size()) < noteLimit()) {
+        std::fill(window_.itemEnabled.begin(), window_.itemEnabled.end() - 1, true);
+        return;
+    }
+    for (int i = 0; i < kTensionCount - 1; ++i) {
+        if (!window_.ticked[i] && classifyTension(tensions[i].code) == TensionKind::Add)
+            window_.itemEnabled[i] = false;
+    }
+}
+
+bool MainWindowModel::clickTension(int item) {
+    if (item < 0 || item >= kTensionCount) return false;
+    if (window_.view != ChordPanelView::Tensions || !window_.itemEnabled[item]) return false;
+    window_.ticked[item] = !window_.ticked[item];
+    CheckListBox1ClickCheck(item);
+    return true;
+}
+
+void MainWindowModel::CheckListBox1ClickCheck(int clickedItem) {
+    auto& ticked = window_.ticked;
+    const auto& tensions = tensionList();
+
+    // Exactly one of major and minor stays ticked, so there is always a base.
+    if (clickedItem == kItemMajor) ticked[kItemMinor] = !ticked[kItemMajor];
+    if (clickedItem == kItemMinor) ticked[kItemMajor] = !ticked[kItemMinor];
+
+    deriveThirdAndFifth();
+
+    search_.chordSuffix = "";
+    std::string base;
+    std::string added;
+    for (int i = 0; i < kTensionCount; ++i) {
+        if (!ticked[i] || classifyTension(tensions[i].code) != TensionKind::Base) continue;
+        base = tensions[i].code;
+        // "dim", "º" and "5" replace the triad: the major/minor pair goes back to major.
+        if (i > 2 && !ticked[kItemMajor]) {
+            ticked[kItemMajor] = true;
+            ticked[kItemMinor] = false;
+        }
+    }
+
+    const int limit = noteLimit();
+    for (int j = 1; j < kTensionCount; ++j) {
+        if (!ticked[j]) continue;
+        const std::string code = tensions[j].code;
+        // The text enters the symbol even when the tone is then refused.
+        search_.chordSuffix += "/" + std::string(tensions[j].text);
+        if (classifyTension(code) == TensionKind::Base || contains(added, code)) continue;
+        if (!addTensionTone(base, added, code, limit)) ticked[j] = false;
+    }
+
+    // The first tension follows the root directly, except one starting with "b", which keeps
+    // its slash so that it cannot be read as a flat root ("C/b9").
+    if (search_.chordSuffix.compare(0, 2, "/b") != 0 && !search_.chordSuffix.empty())
+        search_.chordSuffix.erase(0, 1);
+    search_.chordIntervals = base + added;
+
+    if (static_cast<int>(search_.chordIntervals.size()) < limit) {
+        window_.bassGrid.enabled = true;
+        window_.bassGrid.menuBarColour = false;
+        std::fill(window_.itemEnabled.begin(), window_.itemEnabled.end() - 1, true);
+    } else {
+        window_.bassGrid.enabled = false;
+        window_.bassGrid.menuBarColour = true;
+        for (int i = 0; i < kTensionCount - 1; ++i) {
+            if (!ticked[i] && classifyTension(tensions[i].code) == TensionKind::Add)
+                window_.itemEnabled[i] = false;
+        }
+    }
+    window_.editAcorde = search_.rootName + search_.chordSuffix + search_.bassSuffix;
+    searchCurrentChord(true);
+}
+
+void MainWindowModel::StringGrid1SelectCell(int row) {
+    if (row < 0 || row >= kChordTypeCount) return;
+    // The table's chord replaces the formula; the ticks and the sizes of the third and fifth
+    // stay until the next tick recomposes from them.
+    window_.chordTypeRow = row;
+    search_.chordIntervals = chordTypeTable()[row].intervals;
+    searchCurrentChord();
+    search_.chordSuffix = chordTypeSuffix(row);
+    window_.editAcorde = search_.rootName + search_.chordSuffix + search_.bassSuffix;
+}
+
+void MainWindowModel::StringGridAcordeSelectCell(int row) {
+    if (row < 0 || row >= 12) return;
+    window_.rootGrid.row = row;
+    // Choosing a root cancels a separate bass. Moving the bass grid runs its own handler,
+    // in full, before the root's name is taken from that grid.
+    search_.rootNote = row;
+    search_.bassNote = row;
+    if (window_.bassGrid.row != row) StringGridBaixoSelectCell(row);
+    search_.rootName = window_.bassGrid.names[row];
+    search_.bassSuffix = "";
+    window_.editAcorde = search_.rootName + search_.chordSuffix + search_.bassSuffix;
+    searchCurrentChord();
+}
+
+void MainWindowModel::StringGridBaixoSelectCell(int row) {
+    if (row < 0 || row >= 12) return;
+    window_.bassGrid.row = row;
+    search_.bassNote = row;
+    search_.bassSuffix =
+        search_.bassNote == search_.rootNote ? "" : "/" + window_.bassGrid.names[row];
+    window_.editAcorde = search_.rootName + search_.chordSuffix + search_.bassSuffix;
+    searchCurrentChord();
+    // The limit changes with the bass: the items follow, the bass grid itself stays as it is.
+    enableItemsUnderLimit();
+}
+
+void MainWindowModel::SpeedButton5Click() {
+    window_.rootSharpDown = true;
+    applySharpNames(window_.rootGrid.names);
+}
+
+void MainWindowModel::SpeedButton6Click() {
+    window_.rootSharpDown = false;
+    applyFlatNames(window_.rootGrid.names);
+}
+
+void MainWindowModel::SpeedButton10Click() {
+    window_.bassSharpDown = true;
+    applySharpNames(window_.bassGrid.names);
+}
+
+void MainWindowModel::SpeedButton9Click() {
+    window_.bassSharpDown = false;
+    applyFlatNames(window_.bassGrid.names);
+}
+
+void MainWindowModel::SpeedButton7Click() {
+    window_.view = ChordPanelView::Tensions;
+}
+
+void MainWindowModel::SpeedButton8Click() {
+    window_.view = ChordPanelView::ChordTypes;
+}
+
+void MainWindowModel::setSymbolText(const std::string& text) {
+    window_.editAcorde = text;
+}
+
+void MainWindowModel::SpeedButton2Click() {
+    const auto& tensions = tensionList();
+
+    // Start from the major triad with nothing else ticked and nothing greyed.
+    search_.chordSuffix = "";
+    window_.bassGrid.enabled = true;
+    window_.bassGrid.menuBarColour = false;
+    window_.ticked.fill(false);
+    window_.ticked[kItemMajor] = true;
+    window_.itemEnabled.fill(true);
+
+    std::string symbol = window_.editAcorde + " ";
+
+    // A two-character root wins over a one-character one: "Cb5" is B with a "5".
+    int root = noteIndexOf(symbol.substr(0, 2));
+    std::size_t start = 2; // where the tensions begin
+    if (root == kNoNote) {
+        root = noteIndexOf(symbol.substr(0, 1));
+        start = 1;
+    }
+    const std::string rootText = symbol.substr(0, start);
+    std::string shown = rootText;
+
+    // "Cm7" is read as "Cm/7"; "Cm", "Cm/7" and "Cm(9)" stay as they are.
+    if (start + 1 < symbol.size() && symbol[start] == 'm' && !isSymbolSeparator(symbol[start + 1]))
+        symbol.insert(start + 1, "/");
+
+    std::vector<std::string> tokens;
+    bool recognised = false;
+    std::string token;
+    for (std::size_t i = start; i < symbol.size(); ++i) {
+        const char c = symbol[i];
+        if (!isSymbolSeparator(c)) {
+            token += c;
+            continue;
+        }
+        if (token.empty()) continue;
+        tokens.push_back(token);
+        for (int item = 0; item < kTensionCount; ++item) {
+            if (!equalIgnoringCase(token, tensions[item].text)) continue;
+            shown += (token[0] == 'b' ? "/" : "") + token + c;
+            window_.ticked[item] = true;
+            search_.chordSuffix += "/" + token;
+            recognised = true;
+            break;
+        }
+        token.clear();
+    }
+
+    // The grids take the sharps or flats of what was typed; the buttons stay as they are.
+    if (!tokens.empty()) {
+        if (contains(tokens.back(), "b"))
+            applyFlatNames(window_.bassGrid.names);
+        else
+            applySharpNames(window_.bassGrid.names);
+    }
+    if (contains(symbol.substr(0, start + 1), "b"))
+        applyFlatNames(window_.rootGrid.names);
+    else
+        applySharpNames(window_.rootGrid.names);
+
+    // Only the last token can name the bass.
+    int bass = tokens.empty() ? kNoNote : noteIndexOf(tokens.back());
+    if (bass != kNoNote) {
+        tokens.pop_back();
+        // With no tension before it nothing would stand between the root and the bass.
+        if (!recognised) shown += "/";
+        shown += window_.bassGrid.names[bass];
+    } else {
+        bass = root;
+    }
+
+    window_.editAcorde = shown;
+    search_.bassNote = bass;
+    search_.rootNote = root;
+    // The root as typed and the bass as the grid names it, so that the next composition
+    // rebuilds the same symbol.
+    search_.rootName = rootText;
+    search_.bassSuffix = bass == root ? "" : "/" + window_.bassGrid.names[bass];
+
+    auto typed = [&tokens](const char* text) {
+        return std::find(tokens.begin(), tokens.end(), text) != tokens.end();
+    };
+    std::string base = "00 04 07";
+    std::string added;
+    for (int k = 0; k < kTensionCount; ++k) {
+        if (classifyTension(tensions[k].code) == TensionKind::Base && typed(tensions[k].text))
+            base = tensions[k].code;
+    }
+    const int limit = noteLimit();
+    for (int l = 1; l < kTensionCount; ++l) {
+        const std::string code = tensions[l].code;
+        if (code.size() != 3 || !typed(tensions[l].text)) continue;
+        if (!addTensionTone(base, added, code, limit)) window_.ticked[l] = false;
+    }
+    search_.chordIntervals = base + added;
+    if (!search_.chordSuffix.empty()) search_.chordSuffix.erase(0, 1);
+
+    // The sizes of the third and fifth follow the ticks, as after a tension click.
+    deriveThirdAndFifth();
+
+    searchCurrentChord();
+}
+
+} // namespace tambrel

@@ -1,0 +1,147 @@
+// Start-up of the headless main window and the results: the search run, the layout, the
+// selection of a diagram and the sound of the selection.
+#include "main_window_model.h"
+
+#include "chord_names.h"
+#include "tunings.h"
+#include "voicing_search.h"
+
+#include <algorithm>
+
+namespace tambrel {
+
+MainWindowModel::MainWindowModel(MidiSink& midi, int resultsWidth) : playback_(midi) {
+    // Opening the MIDI device comes first and sends nothing. Then the search state, the
+    // note names, and the chord vocabulary, which is built in.
+    search_.midiNoteTable = midiNoteTableFor(search_.stringNote);
+    window_.rootGrid.names = noteNames();
+    window_.bassGrid.names = noteNames();
+    window_.itemEnabled.fill(true);
+
+    // C major over C, item 0 ticked, and the first search for the results area's width.
+    search_.chordSuffix = "";
+    search_.rootName = "C";
+    window_.editAcorde = "C";
+    search_.rootNote = 0;
+    search_.bassNote = 0;
+    search_.chordIntervals = chordTypeTable()[0].intervals;
+    window_.ticked[kItemMajor] = true;
+    window_.canvasWidth = resultsWidth;
+    searchCurrentChord();
+}
+
+void MainWindowModel::searchCurrentChord(bool trimIntervals) {
+    const std::string intervals =
+        trimIntervals ? trimBlanks(search_.chordIntervals) : search_.chordIntervals;
+    window_.error.clear();
+    try {
+        runSearch(buildSearchRequest(intervals, search_.rootNote, search_.bassNote));
+    } catch (const InvalidIntegerError& error) {
+        // A malformed chord formula: the user sees the message and an empty result, never a
+        // partial list.
+        search_.chordTones.clear();
+        search_.voicingList.clear();
+        window_.highlighted.clear();
+        window_.canvasHeight = canvasHeightFor(0, window_.columns);
+        window_.chordNames.clear();
+        window_.labelTotal = "0";
+        window_.error = error.what();
+    }
+}
+
+void MainWindowModel::runSearch(const std::string& request) {
+    search_.lastClickX = 0;
+    search_.lastClickY = 0;
+    search_.chordTones.clear();
+    search_.voicingList.clear();
+    window_.highlighted.clear();
+
+    SearchInputs inputs;
+    inputs.rootNote = search_.rootNote;
+    inputs.bassNote = search_.bassNote;
+    inputs.stringNote = search_.stringNote;
+    inputs.maxFret = search_.maxFret;
+    inputs.distance = kDistanceItems[window_.distanceItem];
+    inputs.omit3 = window_.omit3;
+    inputs.omit5 = window_.omit5;
+    inputs.easyChords = window_.easyChords;
+    inputs.noBarreChords = window_.noBarreChords;
+    inputs.thirdInterval = search_.thirdInterval;
+    inputs.fifthInterval = search_.fifthInterval;
+    SearchResult result = findVoicings(request, inputs);
+
+    search_.chordTones = std::move(result.chordTones);
+    search_.voicingList = std::move(result.voicingList);
+    window_.columns = columnsForWidth(window_.canvasWidth);
+    window_.canvasHeight =
+        canvasHeightFor(static_cast<int>(search_.voicingList.size()), window_.columns);
+    window_.chordNames =
+        listChordNames(search_.chordTones, search_.bassNote, window_.rootGrid.names);
+    window_.labelTotal = std::to_string(search_.voicingList.size());
+}
+
+std::vector<FretList> MainWindowModel::diagramFretLists() const {
+    std::vector<FretList> lists;
+    lists.reserve(search_.voicingList.size());
+    for (const std::string& entry : search_.voicingList) lists.push_back(fretListOfEntry(entry));
+    return lists;
+}
+
+void MainWindowModel::FormResize(int resultsWidth) {
+    window_.canvasWidth = resultsWidth;
+    searchCurrentChord();
+}
+
+void MainWindowModel::Image1MouseUp(int x, int y) {
+    const long long columns = window_.columns;
+    const long long count = static_cast<long long>(search_.voicingList.size());
+    // The last five pixels of the rightmost column, the strip beyond it and points off the
+    // canvas select nothing; otherwise the whole cell belongs to its diagram.
+    if (x < 0 || x > columns * kCellWidth - 5 || y < 0) return;
+    const long long index = x / kCellWidth + static_cast<long long>(y / kCellHeight) * columns;
+    if (index >= count) return;
+
+    const std::string& entry = search_.voicingList[static_cast<std::size_t>(index)];
+    // The whole fret text: a list with several two-digit barre marks is longer than twenty
+    // characters, and cutting it would show a wrong fingering.
+    std::string formation = entry.size() > 7 ? entry.substr(7) : std::string();
+    search_.selectedFrets = fretListOfEntry(entry);
+    window_.neckVoicing = search_.selectedFrets;
+    window_.highlighted = {static_cast<int>(index)};
+    search_.lastClickX = x;
+    search_.lastClickY = y;
+
+    std::string shown;
+    for (std::size_t i = 0; i < formation.size(); ++i) {
+        if (formation.compare(i, 2, "99") == 0) {
+            shown += 'X';
+            ++i;
+        } else if (formation[i] != '-') {
+            shown += formation[i];
+        }
+    }
+    window_.formation = shown;
+    playback_.strumVoicing(search_.selectedFrets, search_.midiNoteTable, window_.tempoPosition);
+}
+
+void MainWindowModel::ComboBoxPatchChange(int item) {
+    window_.patchItem = item;
+    if (item >= 0 && item < kInstrumentCount) window_.patchText = instrumentTable()[item].name;
+    playback_.ComboBoxPatchChange(item);
+}
+
+void MainWindowModel::setTempo(int position) {
+    window_.tempoPosition = std::clamp(position, 0, 5);
+}
+
+void MainWindowModel::SpeedButton12Click() {
+    window_.electricNeck = false;
+    window_.neckVoicing.reset();
+}
+
+void MainWindowModel::SpeedButton11Click() {
+    window_.electricNeck = true;
+    window_.neckVoicing.reset();
+}
+
+} // namespace tambrel

@@ -1,0 +1,166 @@
+#pragma once
+// The main window without a display: the state of every control that the program reads or
+// writes, the search state, and one operation per handler with all its effects in order.
+// The desktop window and the headless session both drive this one model and only show it.
+#include "chord_vocabulary.h"
+#include "fretboard.h"
+#include "midi_playback.h"
+#include "midi_sink.h"
+#include "note_names.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tambrel {
+
+// One of the two one-column note pickers.
+struct NoteGrid {
+    NoteNames names;
+    int row = 0;
+    bool enabled = true;
+    // While the chord is full the bass grid is greyed out in the menu-bar colour; otherwise
+    // it has the window colour.
+    bool menuBarColour = false;
+};
+
+enum class ChordPanelView { Tensions /* "mod1" */, ChordTypes /* "mod2" */ };
+
+// The search state: the window's working data beside its controls.
+struct SearchState {
+    MidiNoteTable midiNoteTable{};
+    FretList selectedFrets{0, 0, 0, 0, 0, 0};
+    StringNotes stringNote{4, 9, 2, 7, 11, 4};
+    int rootNote = 0;
+    int bassNote = 0;
+    std::string chordIntervals = "00 04 07";
+    std::string rootName = "C";
+    std::string bassSuffix;
+    std::string chordSuffix;
+    int maxFret = 12;
+    int thirdInterval = 4;
+    int fifthInterval = 7;
+    int lastClickX = 0;
+    int lastClickY = 0;
+    std::vector<int> chordTones;
+    std::vector<std::string> voicingList;
+};
+
+// Everything the window shows, as the window shows it. Texts are Windows-1252.
+struct WindowState {
+    // Chord entry.
+    std::string editAcorde = "C";
+    NoteGrid rootGrid;
+    NoteGrid bassGrid;
+    bool rootSharpDown = true; // "#" or "b" of each grid's pair
+    bool bassSharpDown = true;
+    ChordPanelView view = ChordPanelView::Tensions;
+    std::array<bool, kTensionCount> ticked{};
+    std::array<bool, kTensionCount> itemEnabled{};
+    int chordTypeRow = 0;
+    std::vector<std::string> chordNames; // ListBox1
+
+    // Search options.
+    int fretItem = 1;     // "Up to fret": "6", "12", "18", "24"
+    int distanceItem = 3; // "Distance": "2", "3", "4", "5"
+    bool omit3 = false;
+    bool omit5 = false;
+    bool easyChords = false;
+    bool leftHanded = false;
+    bool noBarreChords = false;
+
+    // Tuning.
+    std::array<int, kStringCount> tunerPositions{4, 9, 2, 7, 11, 4};
+    std::array<std::string, kStringCount> tunerLabels{"E", "A", "D", "G", "B", "E"};
+    std::string tuningButtonCaption = "Standard Tuning";
+    int tuningMark = 0;
+
+    // Results.
+    std::string labelTotal = "0";
+    int canvasWidth = 0;
+    int columns = 1;
+    int canvasHeight = 260;
+    std::vector<int> highlighted;
+    std::string formation; // Edit1
+
+    // Neck and sound.
+    bool electricNeck = false;
+    std::optional<FretList> neckVoicing; // the voicing drawn on the neck picture, if any
+    int patchItem = -1;                  // no item selected at start; the text reads "Nylon guitar"
+    std::string patchText = "Nylon guitar";
+    int tempoPosition = 2;
+
+    // The message of an error that escaped a handler, until the next handler runs.
+    std::string error;
+};
+
+constexpr std::array<int, 4> kFretItems{6, 12, 18, 24};
+constexpr std::array<int, 4> kDistanceItems{2, 3, 4, 5};
+
+class MainWindowModel {
+  public:
+    // Creates the window as start-up does: the tables, C major over C and the first search
+    // for a results area `resultsWidth` pixels wide. Opening the MIDI device sends nothing.
+    MainWindowModel(MidiSink& midi, int resultsWidth);
+
+    const WindowState& window() const { return window_; }
+    const SearchState& search() const { return search_; }
+
+    // Chord entry.
+    void StringGridAcordeSelectCell(int row);
+    void StringGridBaixoSelectCell(int row);
+    void StringGrid1SelectCell(int row);
+    // The user's click on a tension's check box toggles it and composes the chord; nothing
+    // while the item is disabled or the tension list is hidden. Returns whether it acted.
+    bool clickTension(int item);
+    void CheckListBox1ClickCheck(int clickedItem);
+    void SpeedButton5Click();  // "#" of the root grid
+    void SpeedButton6Click();  // "b" of the root grid
+    void SpeedButton10Click(); // "#" of the bass grid
+    void SpeedButton9Click();  // "b" of the bass grid
+    void SpeedButton7Click();  // "mod1": the tension list
+    void SpeedButton8Click();  // "mod2": the chord-type table
+    void setSymbolText(const std::string& text);
+    void SpeedButton2Click(); // the search button: reads the typed symbol
+
+    // Search options; each change searches once.
+    void ComboBox1Change(int item);
+    void ComboBox2Change(int item);
+    void CheckBoxOmit3Click(bool checked);
+    void CheckBoxOmit5Click(bool checked);
+    void CheckBoxNSIClick(bool checked);
+    void CheckBoxCanhotoClick(bool checked);
+    void CheckBoxPestanasClick(bool checked);
+
+    // Tuning.
+    void StandardTunning1Click(int tag);
+    void ToolButton5Click();
+    void TrackBarChange(int tuner /* 1..6 */, int position);
+
+    // Results, selection and sound.
+    void FormResize(int resultsWidth);
+    void Image1MouseUp(int x, int y);
+    void ComboBoxPatchChange(int item);
+    void setTempo(int position);
+    void SpeedButton12Click(); // "Classic" neck
+    void SpeedButton11Click(); // "Eletric" neck
+
+    // The fret lists of the diagrams in display order.
+    std::vector<FretList> diagramFretLists() const;
+
+  private:
+    int noteLimit() const;
+    void deriveThirdAndFifth();
+    void enableItemsUnderLimit();
+    void runSearch(const std::string& request);
+    void searchCurrentChord(bool trimIntervals = false);
+    void applyTuning(const StringNotes& notes, const char* caption,
+                     const std::array<const char*, 6>& labels);
+
+    WindowState window_;
+    SearchState search_;
+    MidiPlayback playback_;
+};
+
+} // namespace tambrel

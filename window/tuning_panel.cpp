@@ -1,0 +1,44 @@
+// The tuning button with its presets, and the six string tuners.
+#include "main_window_model.h"
+
+#include "tunings.h"
+
+namespace tambrel {
+
+void MainWindowModel::applyTuning(const StringNotes& notes, const char* caption,
+                                  const std::array<const char*, 6>& labels) {
+    search_.stringNote = notes;
+    window_.tuningButtonCaption = caption;
+    // Only a tuner that actually moves runs its own handler.
+    for (int s = 0; s < kStringCount; ++s) {
+        if (window_.tunerPositions[s] != notes[s]) TrackBarChange(s + 1, notes[s]);
+    }
+    // The preset's own labels: "G minor tuning" names its strings "Bb", not "A#".
+    for (int s = 0; s < kStringCount; ++s) window_.tunerLabels[s] = labels[s];
+    search_.midiNoteTable = midiNoteTableFor(search_.stringNote);
+    searchCurrentChord();
+}
+
+void MainWindowModel::StandardTunning1Click(int tag) {
+    if (tag < 0 || tag >= kTuningPresetCount) return;
+    const TuningPreset& preset = tuningPresets()[tag];
+    window_.tuningMark = tag;
+    applyTuning(preset.notes, preset.buttonCaption, preset.labels);
+}
+
+void MainWindowModel::ToolButton5Click() {
+    // Standard tuning, leaving the menu's mark where it is.
+    const TuningPreset& standard = tuningPresets()[0];
+    applyTuning(standard.notes, standard.buttonCaption, standard.labels);
+}
+
+void MainWindowModel::TrackBarChange(int tuner, int position) {
+    if (tuner < 1 || tuner > kStringCount || position < 0 || position > 11) return;
+    // The new note counts at the next search; the sound follows at the next preset.
+    const int s = tuner - 1;
+    window_.tunerPositions[s] = position;
+    window_.tunerLabels[s] = noteNames()[position];
+    search_.stringNote[s] = position;
+}
+
+} // namespace tambrel

@@ -3,7 +3,7 @@
 #include "easy_shapes.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <unordered_set>
 
@@ -66,6 +66,7 @@ class VoicingSearch {
   private:
     void fillGrids(int bassPitch);
     void searchWindow(int bassString, int lo, int hi);
+    void walk(int s, int sounding, int missing, int low, int high);
     void evaluate();
     int countFingers(FretList& marked) const;
 
@@ -76,10 +77,16 @@ class VoicingSearch {
     int lastFret_ = 0; // the grids are filled for frets 0..lastFret_
     FretList frets_{};
     int firstUpperString_ = 0;
-    static constexpr int kMaxNeeded = kStringCount;
-    std::array<int, kMaxNeeded> needed_{};
-    int neededCount_ = 0;
-    bool unplayable_ = false;
+    // One odometer digit: the values an upper string takes in a window, in order.
+    struct Digit {
+        std::array<int, kFretColumns + 2> values{};
+        int count = 0;
+    };
+    std::array<Digit, kStringCount> digits_{};
+    // How often each pitch class is needed above the bass, and how often it sounds there.
+    std::array<int, 12> need_{};
+    std::array<int, 12> have_{};
+    int missingAtStart_ = 0;
     std::vector<std::string> found_;
     std::unordered_set<unsigned long long> seen_;
 };
@@ -115,17 +122,17 @@ SearchResult VoicingSearch::run(int bassPitch) {
         }
     }
 
-    // The root is never needed above the bass, nor is the bass note itself.
-    neededCount_ = 0;
-    for (std::size_t i = 0; i < chordTones_.size(); ++i) {
-        if (i > 0 && chordTones_[i] == in_.bassNote) continue;
-        // Five upper strings can cover five tones at most besides the root: a longer chord
-        // has no voicing, and the search still walks the board to say so.
-        if (neededCount_ == kMaxNeeded) {
-            unplayable_ = true;
-            break;
+    // The root is never needed above the bass, nor is the bass note itself. Each other entry
+    // needs a string of its own, a repeated tone as often as it is repeated.
+    for (std::size_t i = 1; i < chordTones_.size(); ++i) {
+        if (chordTones_[i] == in_.bassNote) continue;
+        const int pitch = chordTones_[i];
+        if (pitch >= 0 && pitch < 12) {
+            ++need_[pitch];
+            ++missingAtStart_;
+        } else {
+            missingAtStart_ = kStringCount; // a tone no string can sound
         }
-        needed_[neededCount_++] = chordTones_[i];
     }
 
     // Every bass position on the three lowest strings below the fret limit, each used once.
@@ -142,11 +149,10 @@ SearchResult VoicingSearch::run(int bassPitch) {
     }
 
     // At most one well-known shape is put first, the first one found.
-    const std::string& shapes = easyShapeText();
     for (std::string& entry : found_) {
-        const std::string fretText = entry.substr(7, 20);
-        if (shapes.find(fretText) != std::string::npos) {
-            entry = "000000 " + fretText;
+        const std::string_view fretText = std::string_view(entry).substr(7, 20);
+        if (occursInEasyShapes(fretText)) {
+            entry = "000000 " + std::string(fretText);
             break;
         }
     }
@@ -154,41 +160,69 @@ SearchResult VoicingSearch::run(int bassPitch) {
     return SearchResult{chordTones_, std::move(found_)};
 }
 
-// Counts the upper strings through like an odometer, the highest string the fastest digit.
-// Open strings are reached only as starting values.
+// Counts the upper strings through like an odometer, the highest string the fastest digit:
+// each string starts at the lowest chord tone below the window's top (an open string, or a
+// fret inside the window), then takes every higher chord tone up to the top, then is muted.
+// Open strings are reached only as starting values. The odometer visits every combination in
+// order, so it is walked here depth first in that same order, skipping the combinations that
+// cannot be listed: too few strings left to sound three or to cover the needed tones, a muted
+// middle string under "Easy chords", or a stretch already beyond the Distance.
 void VoicingSearch::searchWindow(int bassString, int lo, int hi) {
     const int first = bassString + 1;
-    FretList initial{};
     for (int s = first; s < kStringCount; ++s) {
-        int value = kMuted;
+        Digit& digit = digits_[s];
+        digit.count = 0;
+        int initial = kMuted;
         for (int f = 0; f < hi && f <= lastFret_; ++f) {
             if (toneGrid_[s][f] != kNoTone && (f == 0 || f >= lo)) {
-                value = f;
+                initial = f;
                 break;
             }
         }
-        initial[s] = value;
-        frets_[s] = value;
-    }
-    evaluate();
-    for (;;) {
-        int s = kStringCount - 1;
-        while (s >= first && frets_[s] == kMuted) --s;
-        if (s >= first) {
-            int next = kMuted;
-            for (int f = std::max(lo, frets_[s] + 1); f <= hi && f <= lastFret_; ++f) {
-                if (toneGrid_[s][f] != kNoTone) {
-                    next = f;
-                    break;
-                }
+        digit.values[digit.count++] = initial;
+        if (initial != kMuted) {
+            for (int f = std::max(lo, initial + 1); f <= hi && f <= lastFret_; ++f) {
+                if (toneGrid_[s][f] != kNoTone) digit.values[digit.count++] = f;
             }
-            frets_[s] = next;
-            for (int t = s + 1; t < kStringCount; ++t) frets_[t] = initial[t];
+            digit.values[digit.count++] = kMuted;
         }
-        evaluate();
-        bool allMuted = true;
-        for (int t = first; t < kStringCount; ++t) allMuted = allMuted && frets_[t] == kMuted;
-        if (allMuted) return;
+    }
+    const int bassFret = frets_[bassString];
+    const int low = bassFret > 0 ? bassFret : 1000;
+    const int high = bassFret > 0 ? bassFret : 0;
+    walk(first, 0, missingAtStart_, low, high);
+}
+
+void VoicingSearch::walk(int s, int sounding, int missing, int low, int high) {
+    if (s == kStringCount) {
+        if (sounding >= 3 && missing == 0) evaluate();
+        return;
+    }
+    const int remaining = kStringCount - 1 - s; // strings after this one
+    const Digit& digit = digits_[s];
+    for (int i = 0; i < digit.count; ++i) {
+        const int fret = digit.values[i];
+        frets_[s] = fret;
+        if (fret == kMuted) {
+            if (in_.easyChords && s >= 2) continue;
+            if (sounding + remaining < 3 || missing > remaining) continue;
+            walk(s + 1, sounding, missing, low, high);
+            continue;
+        }
+        int newLow = low;
+        int newHigh = high;
+        if (fret > 0) {
+            newLow = std::min(low, fret);
+            newHigh = std::max(high, fret);
+            if (newLow < 1000 && in_.distance <= newHigh - newLow) continue;
+        }
+        const int pitch = toneGrid_[s][fret];
+        const bool fills = have_[pitch] < need_[pitch];
+        const int newMissing = missing - (fills ? 1 : 0);
+        if (sounding + 1 + remaining < 3 || newMissing > remaining) continue;
+        ++have_[pitch];
+        walk(s + 1, sounding + 1, newMissing, newLow, newHigh);
+        --have_[pitch];
     }
 }
 
@@ -238,26 +272,8 @@ int VoicingSearch::countFingers(FretList& marked) const {
     return fretted - barred - partial;
 }
 
+// Evaluates one combination that sounds three upper strings and covers every needed tone.
 void VoicingSearch::evaluate() {
-    // Needed tones on the upper strings, and at least three of them sounding.
-    if (unplayable_) return;
-    std::array<bool, kMaxNeeded> covered{};
-    int sounding = 0;
-    for (int s = firstUpperString_; s < kStringCount; ++s) {
-        if (frets_[s] == kMuted) continue;
-        ++sounding;
-        const int pitch = toneGrid_[s][frets_[s]];
-        for (int i = 1; i < neededCount_; ++i) {
-            if (!covered[i] && needed_[i] == pitch) {
-                covered[i] = true;
-                break;
-            }
-        }
-    }
-    if (sounding < 3) return;
-    for (int i = 1; i < neededCount_; ++i)
-        if (!covered[i]) return;
-
     FretList marked = frets_;
     if (countFingers(marked) > 4) return;
     if (in_.easyChords) {
@@ -292,9 +308,19 @@ void VoicingSearch::evaluate() {
     if (!seen_.insert(key).second) return;
 
     char buffer[64];
-    int length =
-        std::snprintf(buffer, sizeof buffer, "%d%d%d ", lowest + 10, stringSet, highest + 10);
-    for (int v : marked) length += std::snprintf(buffer + length, sizeof buffer - length, "%d ", v);
+    char* out = buffer;
+    auto write = [&out, &buffer](int value) {
+        out = std::to_chars(out, buffer + sizeof buffer, value).ptr;
+    };
+    write(lowest + 10);
+    write(stringSet);
+    write(highest + 10);
+    *out++ = ' ';
+    for (int v : marked) {
+        write(v);
+        *out++ = ' ';
+    }
+    const auto length = out - buffer;
     found_.emplace_back(buffer, static_cast<std::size_t>(length));
 }
 

@@ -1,0 +1,57 @@
+// The voicing search for every chord type on every root at the widest limits.
+#include "chord_vocabulary.h"
+#include "voicing_search.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tambrel;
+
+SearchInputs widest(int root) {
+    SearchInputs in;
+    in.rootNote = root;
+    in.bassNote = root;
+    in.maxFret = 24;
+    in.distance = 5;
+    return in;
+}
+
+// All 420 chords (35 chord types on 12 roots) in one iteration.
+void BM_SweepEveryChordType(benchmark::State& state) {
+    std::size_t voicings = 0;
+    for (auto _ : state) {
+        voicings = 0;
+        for (int root = 0; root < 12; ++root) {
+            for (const ChordType& type : chordTypeTable()) {
+                const auto result =
+                    findVoicings(buildSearchRequest(type.intervals, root, root), widest(root));
+                voicings += result.voicingList.size();
+            }
+        }
+        benchmark::DoNotOptimize(voicings);
+    }
+    state.counters["voicings"] = static_cast<double>(voicings);
+}
+BENCHMARK(BM_SweepEveryChordType)->Unit(benchmark::kMillisecond);
+
+// One chord at a time: the slowest of them is the one to watch.
+void BM_OneChord(benchmark::State& state) {
+    const int root = static_cast<int>(state.range(0));
+    const ChordType& type = chordTypeTable()[state.range(1)];
+    const std::string request = buildSearchRequest(type.intervals, root, root);
+    const SearchInputs in = widest(root);
+    std::size_t count = 0;
+    for (auto _ : state) {
+        count = findVoicings(request, in).voicingList.size();
+        benchmark::DoNotOptimize(count);
+    }
+    state.counters["voicings"] = static_cast<double>(count);
+}
+BENCHMARK(BM_OneChord)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 11, 1), benchmark::CreateDenseRange(0, 34, 1)})
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

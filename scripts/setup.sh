@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs what Tambrel needs on a Debian 12 machine (only what is missing) and builds it.
+# Sourced by run.sh and test.sh.
+set -euo pipefail
+
+TAMBREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+TAMBREL_BUILD="${TAMBREL_BUILD:-$TAMBREL_ROOT/build}"
+
+TAMBREL_PACKAGES=(
+  build-essential cmake pkg-config
+  qt6-base-dev fonts-liberation2
+  libfluidsynth-dev fluid-soundfont-gm librtmidi-dev
+  nlohmann-json3-dev libcli11-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+)
+
+tambrel_install_packages() {
+  local missing=()
+  for package in "${TAMBREL_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$package")
+    fi
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
+    return 0
+  fi
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null; then sudo=(sudo); else
+      echo "Tambrel needs these packages, and installing them needs root: ${missing[*]}" >&2
+      return 1
+    fi
+  fi
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+tambrel_build() {
+  cmake -S "$TAMBREL_ROOT" -B "$TAMBREL_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$TAMBREL_BUILD" -j"$(nproc)"
+}

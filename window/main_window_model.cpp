@@ -68,7 +68,10 @@ void MainWindowModel::runSearch(const std::string& request) {
     inputs.noBarreChords = window_.noBarreChords;
     inputs.thirdInterval = search_.thirdInterval;
     inputs.fifthInterval = search_.fifthInterval;
-    SearchResult result = findVoicings(request, inputs);
+    // A typed symbol without a readable root names no chord, whatever bass follows it: there
+    // is nothing to search and nothing to name.
+    const bool rooted = search_.rootNote >= 0 && search_.rootNote < 12;
+    SearchResult result = rooted ? findVoicings(request, inputs) : SearchResult{};
 
     search_.chordTones = std::move(result.chordTones);
     search_.voicingList = std::move(result.voicingList);
@@ -76,7 +79,8 @@ void MainWindowModel::runSearch(const std::string& request) {
     window_.canvasHeight =
         canvasHeightFor(static_cast<int>(search_.voicingList.size()), window_.columns);
     window_.chordNames =
-        listChordNames(search_.chordTones, search_.bassNote, window_.rootGrid.names);
+        rooted ? listChordNames(search_.chordTones, search_.bassNote, window_.rootGrid.names)
+               : std::vector<std::string>{};
     window_.labelTotal = std::to_string(search_.voicingList.size());
 }
 

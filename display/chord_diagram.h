@@ -1,0 +1,18 @@
+#pragma once
+// One chord diagram: five frets of the neck, one column per string, finger marks, barre bars,
+// the base fret beside the grid and one mark per string below it.
+#include "diagram_painter.h"
+#include "fretboard.h"
+
+namespace tambrel {
+
+enum class DiagramStyle { Normal, Highlighted };
+
+// Draws the diagram of `frets` in the 100 x 130 cell whose top-left corner is (left, top).
+// Draws over what is there; the grid picture is opaque, so redrawing a cell in the other style
+// replaces its grid and adds every mark again. With leftHanded the lowest string is the
+// rightmost column.
+void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, int left,
+                      DiagramStyle style, bool leftHanded);
+
+} // namespace tambrel

@@ -1,0 +1,31 @@
+#include "neck_widget.h"
+
+#include <QPainter>
+
+#include "artwork.h"
+#include "neck_view.h"
+#include "qt_diagram_painter.h"
+
+namespace tambrel {
+
+NeckView::NeckView(QWidget* parent) : QWidget(parent) {
+    setFixedSize(625, 89);
+}
+
+void NeckView::showNeck(bool electric, std::optional<FretList> voicing) {
+    if (electric == electric_ && voicing == voicing_) return;
+    electric_ = electric;
+    voicing_ = voicing;
+    update();
+}
+
+void NeckView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QtDiagramPainter marks(painter);
+    if (voicing_)
+        showOnNeck(marks, *voicing_, electric_);
+    else
+        marks.drawArtwork(electric_ ? Artwork::Image5 : Artwork::ImageBracoEletrico, 0, 0);
+}
+
+} // namespace tambrel

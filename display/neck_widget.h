@@ -1,0 +1,30 @@
+#pragma once
+// The neck picture `Image2`: the classic or electric neck and, once a voicing is selected, its
+// marks. 625 x 89; the picture fills the top 85 rows.
+#include <QWidget>
+#include <optional>
+
+#include "fretboard.h"
+
+namespace tambrel {
+
+class NeckView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit NeckView(QWidget* parent = nullptr);
+
+    // The neck to show, and the voicing on it (none: the bare neck).
+    void showNeck(bool electric, std::optional<FretList> voicing);
+
+    bool electric() const { return electric_; }
+    const std::optional<FretList>& voicing() const { return voicing_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool electric_ = false;
+    std::optional<FretList> voicing_;
+};
+
+} // namespace tambrel

@@ -1,0 +1,54 @@
+#include "qt_diagram_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTransform>
+
+#include "artwork.h"
+
+namespace tambrel {
+
+namespace {
+
+// The device pixels per logical pixel when the painter only moves and scales evenly (the
+// usual case, also when a widget is rendered into an image of another pixel ratio); 0 when
+// it rotates, shears or stretches, where only painting the vectors gives a true picture.
+qreal pixmapScale(const QPainter& painter) {
+    const QTransform device = painter.deviceTransform();
+    if (device.type() > QTransform::TxScale || device.m11() <= 0 ||
+        !qFuzzyCompare(device.m11(), device.m22()))
+        return 0;
+    return device.m11();
+}
+
+} // namespace
+
+QtDiagramPainter::QtDiagramPainter(QPainter& painter)
+    : painter_(painter), font_(textFont()), metrics_(font_) {}
+
+QFont QtDiagramPainter::textFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+void QtDiagramPainter::drawArtwork(Artwork artwork, int x, int y) {
+    // A canvas shows hundreds of marks: unless the painter turns or stretches, they come from
+    // pixmaps painted once for its device pixel scale, as sharp as painting the vectors.
+    if (const qreal scale = pixmapScale(painter_); scale > 0) {
+        painter_.drawPixmap(QPoint(x, y), cachedArtworkPixmap(artwork, scale));
+        return;
+    }
+    paintArtwork(painter_, artwork, QPoint(x, y));
+}
+
+void QtDiagramPainter::drawText(const std::string& text, int x, int y) {
+    const QString qtext = QString::fromStdString(text);
+    painter_.fillRect(QRect(x, y, metrics_.horizontalAdvance(qtext), metrics_.height()), Qt::white);
+    painter_.setFont(font_);
+    painter_.setPen(Qt::black);
+    painter_.drawText(QPoint(x, y + metrics_.ascent()), qtext);
+}
+
+} // namespace tambrel

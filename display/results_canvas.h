@@ -1,0 +1,48 @@
+#pragma once
+// The results canvas: one chord diagram per 100 x 130 cell, filled row by row. Only the cells
+// that a paint event exposes are painted, from the list of cells and their styles; nothing of
+// the canvas is kept as a bitmap.
+#include <QWidget>
+#include <vector>
+
+#include "fretboard.h"
+
+namespace tambrel {
+
+class ResultsCanvas : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kCellWidth = 100;
+    static constexpr int kCellHeight = 130;
+
+    explicit ResultsCanvas(QWidget* parent = nullptr);
+
+    // The cells of the last layout, in display order (cell k at column k % columns, row
+    // k / columns, corner (100*col, 130*row)); highlighted: indices drawn in the highlighted
+    // style. A column count below 1 lays the cells out in one column.
+    void showResults(std::vector<FretList> cells, int columns, int canvasWidth, int canvasHeight,
+                     std::vector<int> highlighted, bool leftHanded);
+
+    const std::vector<FretList>& cells() const { return cells_; }
+    int columns() const { return columns_; }
+    bool isHighlighted(int index) const;
+    bool leftHanded() const { return leftHanded_; }
+    // The canvas rectangle of cell `index`.
+    QRect cellRect(int index) const;
+
+  signals:
+    // A mouse button was released at (x, y) in canvas pixels, any button.
+    void released(int x, int y);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    std::vector<FretList> cells_;
+    std::vector<bool> highlighted_; // one flag per cell
+    int columns_ = 1;
+    bool leftHanded_ = false;
+};
+
+} // namespace tambrel

@@ -1,0 +1,178 @@
+#include "builtin_synth.h"
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <mutex>
+#include <unistd.h>
+
+#ifdef TAMBREL_HAVE_ALSA
+#include <alsa/asoundlib.h>
+#endif
+
+namespace tambrel {
+
+namespace {
+
+// Gain of the synthesiser at full volume. Six strummed notes of the General MIDI guitars and
+// pianos stay below full scale with the reverb and chorus added.
+constexpr double kFullGain = 0.5;
+
+// Audio buffers: 4 periods of 256 frames are about 21 ms at 48 kHz, short enough that a strum is
+// heard as the string is clicked, long enough for a busy desktop not to crackle.
+constexpr int kPeriodSize = 256;
+constexpr int kPeriods = 4;
+
+// The desktop's sound servers first (PipeWire serves PulseAudio clients too), then the bare
+// devices. JACK is left out: opening it may start a server; SDL needs its own set-up.
+constexpr const char* kAudioDrivers[] = {"pulseaudio", "pipewire", "alsa", "oss"};
+
+#ifdef TAMBREL_HAVE_ALSA
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+#endif
+
+// A machine without sound makes the libraries complain on stderr for every device they try;
+// the program runs silently then, so their messages are of no use.
+void quietenSoundLibraries() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        fluid_set_log_function(FLUID_ERR, nullptr, nullptr);
+        fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
+        fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+        fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
+#ifdef TAMBREL_HAVE_ALSA
+        snd_lib_error_set_handler(ignoreAlsaError);
+#endif
+    });
+}
+
+std::vector<std::string> availableAudioDrivers(fluid_settings_t* settings) {
+    std::vector<std::string> drivers;
+    fluid_settings_foreach_option(
+        settings, "audio.driver", &drivers, [](void* data, const char*, const char* option) {
+            static_cast<std::vector<std::string>*>(data)->push_back(option);
+        });
+    return drivers;
+}
+
+} // namespace
+
+const std::vector<std::string>& generalMidiSoundFontPaths() {
+    static const std::vector<std::string> paths{
+        "/usr/share/sounds/sf2/default-GM.sf2", // Debian's alternative for the GM SoundFont
+        "/usr/share/sounds/sf2/FluidR3_GM.sf2",    "/usr/share/sounds/sf2/TimGM6mb.sf2",
+        "/usr/share/sounds/sf3/default-GM.sf3",    "/usr/share/soundfonts/default.sf2",
+        "/usr/share/soundfonts/FluidR3_GM.sf2",    "/usr/share/soundfonts/FluidR3_GM2-2.sf2",
+        "/usr/local/share/soundfonts/default.sf2",
+    };
+    return paths;
+}
+
+std::string findGeneralMidiSoundFont() {
+    for (const auto& path : generalMidiSoundFontPaths())
+        if (::access(path.c_str(), R_OK) == 0) return path;
+    return {};
+}
+
+std::unique_ptr<BuiltInSynth> BuiltInSynth::open(const SynthOptions& options) {
+    quietenSoundLibraries();
+    const std::string soundFont =
+        options.soundFont.empty() ? findGeneralMidiSoundFont() : options.soundFont;
+    if (soundFont.empty() || ::access(soundFont.c_str(), R_OK) != 0) return nullptr;
+
+    std::unique_ptr<BuiltInSynth> self(new BuiltInSynth);
+    self->settings_ = new_fluid_settings();
+    if (!self->settings_) return nullptr;
+    fluid_settings_t* settings = self->settings_;
+    fluid_settings_setnum(settings, "synth.sample-rate", options.sampleRate);
+    fluid_settings_setnum(settings, "synth.gain", kFullGain);
+    fluid_settings_setint(settings, "synth.polyphony", 128);
+    // Only the samples of the instruments in use are kept in memory: the whole General MIDI
+    // set would take some 150 MB, a guitar or a piano a few.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(settings, "audio.period-size", kPeriodSize);
+    fluid_settings_setint(settings, "audio.periods", kPeriods);
+
+    self->synth_ = new_fluid_synth(settings);
+    if (!self->synth_) return nullptr;
+    double rate = options.sampleRate;
+    fluid_settings_getnum(settings, "synth.sample-rate", &rate);
+    self->sampleRate_ = rate;
+    if (options.withAudioDriver) {
+        const auto available = availableAudioDrivers(settings);
+        std::vector<std::string> wanted = options.audioDrivers;
+        if (wanted.empty()) wanted.assign(std::begin(kAudioDrivers), std::end(kAudioDrivers));
+        if (!options.audioFile.empty()) {
+            fluid_settings_setstr(settings, "audio.file.name", options.audioFile.c_str());
+            fluid_settings_setstr(settings, "audio.file.type", "raw");
+        }
+        for (const auto& name : wanted) {
+            if (std::find(available.begin(), available.end(), name) == available.end()) continue;
+            fluid_settings_setstr(settings, "audio.driver", name.c_str());
+            self->driver_ = new_fluid_audio_driver(settings, self->synth_);
+            if (self->driver_) {
+                self->audioDriver_ = name;
+                break;
+            }
+        }
+        if (!self->driver_) return nullptr;
+    }
+    // After the audio output: a machine without one is spared the loading. The driver plays
+    // silence meanwhile.
+    if (fluid_synth_sfload(self->synth_, soundFont.c_str(), 1) == FLUID_FAILED) return nullptr;
+    return self;
+}
+
+BuiltInSynth::~BuiltInSynth() {
+    if (driver_) delete_fluid_audio_driver(driver_);
+    if (synth_) delete_fluid_synth(synth_);
+    if (settings_) delete_fluid_settings(settings_);
+}
+
+void BuiltInSynth::send(const MidiEvent& event) {
+    const int channel = event.channel();
+    switch (event.kind()) {
+    case 0x80:
+        fluid_synth_noteoff(synth_, channel, event.data1);
+        break;
+    case 0x90: // velocity 0 is a note-off
+        fluid_synth_noteon(synth_, channel, event.data1, event.data2);
+        break;
+    case 0xA0:
+        fluid_synth_key_pressure(synth_, channel, event.data1, event.data2);
+        break;
+    case 0xB0:
+        fluid_synth_cc(synth_, channel, event.data1, event.data2);
+        break;
+    case 0xC0:
+        fluid_synth_program_change(synth_, channel, event.data1);
+        break;
+    case 0xD0:
+        fluid_synth_channel_pressure(synth_, channel, event.data1);
+        break;
+    case 0xE0:
+        fluid_synth_pitch_bend(synth_, channel, event.data1 | (event.data2 << 7));
+        break;
+    case 0xFF:
+        fluid_synth_system_reset(synth_);
+        break;
+    default:
+        break;
+    }
+}
+
+void BuiltInSynth::setVolume(std::uint32_t volume) {
+    // One volume control: the high word, which a stereo device would take for the right
+    // channel, is not read, so both channels always sound alike.
+    const double level = static_cast<double>(volume & 0xFFFF) / 0xFFFF;
+    fluid_synth_set_gain(synth_, static_cast<float>(kFullGain * level));
+}
+
+void BuiltInSynth::render(std::span<float> left, std::span<float> right) {
+    const std::size_t frames = std::min(left.size(), right.size());
+    if (frames == 0) return;
+    fluid_synth_write_float(synth_, static_cast<int>(frames), left.data(), 0, 1, right.data(), 0,
+                            1);
+}
+
+} // namespace tambrel

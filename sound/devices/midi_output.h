@@ -1,0 +1,124 @@
+#pragma once
+// The MIDI output device: a MidiSink that makes sound without ever blocking its caller.
+//
+// Everything the sink receives (short messages, the volume setting, the pauses of a strum) is
+// appended to one ordered queue and played by a player thread: a pause holds back the items
+// behind it, so a strum keeps its timing while the window goes on, and a strum asked for during
+// another one is played after it. The player hands complete messages to an output (MidiBackend):
+// the built-in synthesiser or a system MIDI port. An output that cannot be opened leaves the
+// device silent; nothing is reported.
+//
+// Typical use, on the user-interface thread:
+//     auto device = tambrel::openDefaultMidiDevice();      // first thing at start-up
+//     tambrel::MidiPlayback playback(*device);               // the device is the MidiSink
+//     for (auto& name : tambrel::midiOutputChoices()) ...    // "MIDI output" menu items
+//     device->selectOutput(index);                           // when one of them is chosen
+#include "midi_decoder.h"
+#include "midi_sink.h"
+
+#include <array>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <variant>
+#include <vector>
+
+namespace tambrel {
+
+// Where the player sends complete messages. Called on the player thread only.
+class MidiBackend {
+  public:
+    virtual ~MidiBackend() = default;
+    virtual void send(const MidiEvent& event) = 0;
+    // A one-control device's volume: the low word, 0 silent to 0xFFFF full, for both channels.
+    virtual void setVolume(std::uint32_t volume) = 0;
+};
+
+// The output for an index of midiOutputChoices(), or nullptr when it cannot be opened.
+// It is called on the player thread and may take its time (loading a SoundFont).
+using MidiBackendFactory = std::function<std::unique_ptr<MidiBackend>(int outputIndex)>;
+
+class MidiDevice : public MidiSink {
+  public:
+    // Starts the player, which opens output `outputIndex` through `factory` before it plays
+    // anything; the constructor itself returns at once.
+    explicit MidiDevice(MidiBackendFactory factory, int outputIndex = 0);
+    // Stops the player: a pause in progress is cut short, what is still queued is dropped.
+    ~MidiDevice() override;
+    MidiDevice(const MidiDevice&) = delete;
+    MidiDevice& operator=(const MidiDevice&) = delete;
+
+    void shortMessage(std::uint32_t message) override;
+    void setVolume(std::uint32_t volume) override;
+    void pause(int milliseconds) override;
+
+    // Switches to output `index` of midiOutputChoices() (0 = the built-in synthesiser), in
+    // turn with what is queued before it. The new output gets the programs and the volume
+    // chosen so far. Returns at once.
+    void selectOutput(int index);
+    // The output asked for last (the menu's checked item).
+    int selectedOutput() const;
+
+    // Waits until the player has played everything queued so far. False on timeout.
+    bool waitUntilIdle(std::chrono::milliseconds timeout);
+
+  private:
+    struct Message {
+        std::uint32_t value;
+    };
+    struct Volume {
+        std::uint32_t value;
+    };
+    struct Pause {
+        int milliseconds;
+    };
+    struct Select {
+        int index;
+    };
+    using Item = std::variant<Message, Volume, Pause, Select>;
+
+    void enqueue(Item item);
+    void run();
+    void play(const Item& item);
+    void deliver(const MidiEvent& event);
+
+    MidiBackendFactory factory_;
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable idle_;
+    std::deque<Item> queue_;
+    bool busy_ = false;
+    bool stopping_ = false;
+    int selected_ = 0;
+
+    // Player thread only.
+    std::unique_ptr<MidiBackend> backend_;
+    RunningStatusDecoder decoder_;
+    std::array<int, 16> programs_{}; // per channel, -1 = never chosen
+    std::int64_t volume_ = -1;       // -1 = never set
+    std::optional<std::chrono::steady_clock::time_point> pauseEnd_;
+
+    std::thread player_;
+};
+
+// Index 0 of midiOutputChoices(): the built-in synthesiser.
+inline constexpr const char* kBuiltInSynthesiserName = "Built-in synthesiser";
+
+// The outputs a user can choose: the built-in synthesiser first, then the system's MIDI output
+// ports (none when the system has no MIDI sequencer). Fast; never throws.
+std::vector<std::string> midiOutputChoices();
+
+// Opens the outputs of midiOutputChoices() by index.
+MidiBackendFactory systemMidiBackends();
+
+// The program's device: the built-in synthesiser, loaded on the player thread. Returns at once.
+std::unique_ptr<MidiDevice> openDefaultMidiDevice();
+
+} // namespace tambrel

@@ -126,7 +126,7 @@ TEST_F(SessionTest, MidiLogCoversOnlyTheTimeSinceTheLastState) {
                                "pause 75", "0x00643C90", "pause 75", "0x00644090", "pause 75"}));
     EXPECT_EQ(s["formation"], "X 3 2 0 1 0 ");
     EXPECT_EQ(s["selectedFrets"], Json({99, 3, 2, 0, 1, 0}));
-    EXPECT_EQ(s["highlighted"], Json({0}));
+    EXPECT_EQ(s["highlighted"], Json::array({0}));
     EXPECT_EQ(state()["midi"], Json::array());
 
     const Json slow = stateAfter({"tempo 5", "root 5", "click 10 10"});
@@ -232,7 +232,7 @@ TEST_F(SessionTest, CheckBoxesTunersAndWidthDoNothingWhenAlreadySo) {
     Json s = stateAfter({"easy off", "omit3 off", "omit5 off", "lefthand off", "nobarre off",
                          "width 644", "tuner 1 4"});
     EXPECT_EQ(s["distance"], 4);
-    EXPECT_EQ(s["highlighted"], Json({1}));
+    EXPECT_EQ(s["highlighted"], Json::array({1}));
 
     s = stateAfter({"easy on", "easy on"});
     EXPECT_EQ(s["distance"], 3);

@@ -17,7 +17,7 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-constexpr int C = 0, Cs = 1, Ds = 3, E = 4, F = 5, Fs = 6, G = 7, Gs = 8, A = 9, As = 10;
+constexpr int C = 0, Ds = 3, E = 4, F = 5, Fs = 6, G = 7, Gs = 8, A = 9, As = 10;
 
 NoteNames sharps() {
     return noteNames();

@@ -183,6 +183,12 @@ TForm1::TForm1(MidiSink& midi, QWidget* parent) : QMainWindow(parent), midiGate_
     form2_ = new TForm2(this);
 }
 
+TForm1::TForm1(MidiOutput& output, QWidget* parent)
+    : TForm1(static_cast<MidiSink&>(output), parent) {
+    midiOutput_ = &output;
+    buildMidiOutputMenu();
+}
+
 TForm1::~TForm1() = default;
 
 QWidget* TForm1::buildBanner() {
@@ -572,14 +578,40 @@ QWidget* TForm1::buildSoundPanel() {
 void TForm1::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("Arquivo1"));
-    Sair1 = file->addAction(QStringLiteral("&Close"));
+    Arquivo1 = bar->addMenu(QStringLiteral("File"));
+    Arquivo1->setObjectName(QStringLiteral("Arquivo1"));
+    Sair1 = Arquivo1->addAction(QStringLiteral("&Close"));
     Sair1->setObjectName(QStringLiteral("Sair1"));
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Ajuda1"));
     Sobre1 = help->addAction(QStringLiteral("&About"));
     Sobre1->setObjectName(QStringLiteral("Sobre1"));
+}
+
+void TForm1::buildMidiOutputMenu() {
+    if (midiOutput_->deviceNames().empty()) return;
+    midiOutputMenu_ = new QMenu(QStringLiteral("MIDI output"), Arquivo1);
+    midiOutputMenu_->setObjectName(QStringLiteral("MidiOutputMenu"));
+    midiOutputGroup_ = new QActionGroup(midiOutputMenu_);
+    Arquivo1->insertMenu(Sair1, midiOutputMenu_);
+    Arquivo1->insertSeparator(Sair1);
+    // Ports come and go while the program runs: the list is made afresh each time it opens.
+    connect(midiOutputMenu_, &QMenu::aboutToShow, this, &TForm1::listMidiOutputs);
+    listMidiOutputs();
+}
+
+void TForm1::listMidiOutputs() {
+    midiOutputMenu_->clear();
+    const std::vector<std::string> names = midiOutput_->deviceNames();
+    const int selected = midiOutput_->selectedDevice();
+    for (int index = 0; index < static_cast<int>(names.size()); ++index) {
+        QAction* item = midiOutputMenu_->addAction(QString::fromStdString(names[index]));
+        item->setCheckable(true);
+        item->setChecked(index == selected);
+        midiOutputGroup_->addAction(item);
+        connect(item, &QAction::triggered, this,
+                [this, index] { midiOutput_->selectDevice(index); });
+    }
 }
 
 void TForm1::buildStatusBar() {

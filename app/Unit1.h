@@ -44,6 +44,9 @@ class TForm1 : public QMainWindow {
     // the tables, C major over C and the first search. `midi` is the output opened before
     // and must outlive the window.
     explicit TForm1(tambrel::MidiSink& midi, QWidget* parent = nullptr);
+    // The same window over the program's output, with its choice of device in "File" >
+    // "MIDI output".
+    explicit TForm1(tambrel::MidiOutput& output, QWidget* parent = nullptr);
     ~TForm1() override;
 
     const tambrel::MainWindowModel& model() const { return *model_; }
@@ -68,6 +71,9 @@ class TForm1 : public QMainWindow {
     QWidget* buildCheckPanel();
     QWidget* buildSoundPanel();
     void buildMenus();
+    void buildMidiOutputMenu();
+    // Lists the devices as they are now, the one in use checked.
+    void listMidiOutputs();
     void buildStatusBar();
     void connectControls();
 
@@ -81,6 +87,7 @@ class TForm1 : public QMainWindow {
 
     // The model's MIDI goes through this gate, which holds it until the window is painted.
     tambrel::DeferredMidiSink midiGate_;
+    tambrel::MidiOutput* midiOutput_ = nullptr;
     std::unique_ptr<tambrel::MainWindowModel> model_;
     TForm2* form2_ = nullptr;
 
@@ -132,6 +139,9 @@ class TForm1 : public QMainWindow {
     tambrel::NeckView* Image2 = nullptr;
 
     // Menu.
+    QMenu* Arquivo1 = nullptr;
+    QMenu* midiOutputMenu_ = nullptr;
+    QActionGroup* midiOutputGroup_ = nullptr;
     QAction* Sair1 = nullptr;
     QAction* Sobre1 = nullptr;
 

@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     tambrel::initialiseApplication();
 
     // The MIDI output is opened first and held until the program ends.
-    std::unique_ptr<tambrel::MidiSink> midi = tambrel::openMidiOutput();
+    std::unique_ptr<tambrel::MidiOutput> midi = tambrel::openMidiOutput();
     TForm1 form1(*midi);
     form1.showMaximized();
     return application.exec();

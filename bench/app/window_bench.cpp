@@ -93,7 +93,7 @@ class Window {
     std::size_t voicings() const { return form_->model().search().voicingList.size(); }
 
   private:
-    std::unique_ptr<tambrel::MidiSink> midi_;
+    std::unique_ptr<tambrel::MidiOutput> midi_;
     std::unique_ptr<TForm1> form_;
 };
 

@@ -81,8 +81,10 @@ TEST_F(Lifecycle, AboutBoxLinkOpensTheWebPage) {
 // window closes; `action` runs once the loop is going. False when it had to be stopped.
 bool eventLoopEndsAfter(const std::function<void()>& action) {
     bool stoppedByTimeout = false;
-    QTimer::singleShot(0, action);
-    QTimer::singleShot(5000, [&] {
+    // The timers die with this object, so none of them fires into a later test.
+    QObject scope;
+    QTimer::singleShot(0, &scope, action);
+    QTimer::singleShot(5000, &scope, [&] {
         stoppedByTimeout = true;
         QApplication::exit(1);
     });

@@ -1,5 +1,7 @@
 #include "easy_shapes.h"
 
+#include <bitset>
+#include <cstdint>
 #include <unordered_set>
 
 namespace tambrel {
@@ -22,19 +24,50 @@ const std::string& easyShapeText() {
     return text;
 }
 
-bool occursInEasyShapes(std::string_view fretText) {
-    constexpr std::size_t kLongest = 20; // a fret text is looked up by its first 20 characters
-    static const std::unordered_set<std::string_view> substrings = [] {
-        std::unordered_set<std::string_view> all;
+namespace {
+
+// FNV-1a, cheap enough to run on every found fingering.
+std::uint32_t quickHash(std::string_view text) {
+    std::uint32_t hash = 2166136261u;
+    for (char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash;
+}
+
+constexpr std::size_t kLongest = 20; // a fret text is looked up by its first 20 characters
+constexpr std::size_t kFilterBits = std::size_t{1} << 20;
+
+struct SubstringIndex {
+    std::unordered_set<std::string_view> substrings;
+    // One bit per hash value of some substring: most fingerings are turned away here, without
+    // touching the set.
+    std::bitset<kFilterBits> filter;
+};
+
+const SubstringIndex& substringIndex() {
+    static const SubstringIndex index = [] {
+        SubstringIndex built;
         const std::string_view text = easyShapeText();
         for (std::size_t at = 0; at < text.size(); ++at) {
-            for (std::size_t length = 1; length <= kLongest && at + length <= text.size(); ++length)
-                all.insert(text.substr(at, length));
+            for (std::size_t length = 1; length <= kLongest && at + length <= text.size();
+                 ++length) {
+                const std::string_view piece = text.substr(at, length);
+                built.substrings.insert(piece);
+                built.filter.set(quickHash(piece) % kFilterBits);
+            }
         }
-        return all;
+        return built;
     }();
+    return index;
+}
+
+} // namespace
+
+bool occursInEasyShapes(std::string_view fretText) {
     if (fretText.size() > kLongest) return easyShapeText().find(fretText) != std::string::npos;
-    return fretText.empty() || substrings.count(fretText) > 0;
+    if (fretText.empty()) return true;
+    const SubstringIndex& index = substringIndex();
+    if (!index.filter.test(quickHash(fretText) % kFilterBits)) return false;
+    return index.substrings.count(fretText) > 0;
 }
 
 } // namespace tambrel

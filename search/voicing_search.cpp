@@ -59,7 +59,11 @@ constexpr int kNoTone = -1;
 class VoicingSearch {
   public:
     VoicingSearch(const SearchInputs& in, std::vector<int> chordTones)
-        : in_(in), chordTones_(std::move(chordTones)) {}
+        : in_(in), chordTones_(std::move(chordTones)) {
+        // Room for the largest lists at the widest limits, so the search rarely reallocates.
+        found_.reserve(1024);
+        seen_.reserve(2048);
+    }
 
     SearchResult run(int bassPitch);
 

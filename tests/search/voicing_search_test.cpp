@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 
 namespace tambrel {
@@ -18,6 +19,11 @@ struct Case {
     std::size_t count;
     std::vector<std::string> first; // the first entries in display order
 };
+
+// How a case is shown in the test list and in failures.
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.intervals << " on " << c.root << " over " << c.bass;
+}
 
 SearchInputs defaults() {
     return SearchInputs{};

@@ -7,7 +7,8 @@ source "$(dirname "$0")/scripts/setup.sh"
 tambrel_install_packages
 
 export QT_QPA_PLATFORM=offscreen
-tambrel_build
+# Explicitly on: ./run.sh builds the same tree without them.
+tambrel_build -DTAMBREL_TESTS=ON -DTAMBREL_BENCH=ON -DTAMBREL_GUI=ON -DTAMBREL_SOUND=ON
 (cd "$TAMBREL_BUILD" && ctest --output-on-failure -j"$(nproc)")
 
 SANITIZED="$TAMBREL_ROOT/build-sanitize"

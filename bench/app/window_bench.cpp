@@ -21,25 +21,15 @@
 #include "Unit1.h"
 #include "application.h"
 #include "entry_widgets.h"
+#include "paint_counter.h"
 #include "results_canvas.h"
 #include "sound_output.h"
 
 namespace {
 
+using tambrel::PaintCounter;
+
 constexpr int kMostVoicings = 2066;
-
-// Counts the paint events of one widget.
-class PaintCounter : public QObject {
-  public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 // Handles queued events until `counter` has seen a paint after `before`.
 bool waitForPaint(const PaintCounter& counter, int before) {

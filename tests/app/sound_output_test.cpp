@@ -6,23 +6,11 @@
 #include <chrono>
 #include <functional>
 
+#include "paint_counter.h"
 #include "window_fixture.h"
 
 namespace tambrel::testing {
 namespace {
-
-// Counts the paintings of a widget.
-class PaintCounter : public QObject {
-  public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 // Notes what the window shows at the moment the first note of a strum arrives.
 class WitnessSink : public MidiSink {

@@ -26,8 +26,9 @@ QRect ResultsCanvas::cellRect(int index) const {
                  kCellHeight);
 }
 
-void ResultsCanvas::showResults(std::vector<FretList> cells, int columns, int canvasWidth,
-                                int canvasHeight, std::vector<int> highlighted, bool leftHanded) {
+void ResultsCanvas::showResults(const std::vector<FretList>& cells, int columns, int canvasWidth,
+                                int canvasHeight, const std::vector<int>& highlighted,
+                                bool leftHanded) {
     std::vector<bool> flags(cells.size(), false);
     for (int index : highlighted)
         if (index >= 0 && index < static_cast<int>(flags.size())) flags[index] = true;
@@ -45,7 +46,7 @@ void ResultsCanvas::showResults(std::vector<FretList> cells, int columns, int ca
         return;
     }
 
-    cells_ = std::move(cells);
+    cells_ = cells;
     highlighted_ = std::move(flags);
     columns_ = columns;
     leftHanded_ = leftHanded;

@@ -20,8 +20,8 @@ class ResultsCanvas : public QWidget {
     // The cells of the last layout, in display order (cell k at column k % columns, row
     // k / columns, corner (100*col, 130*row)); highlighted: indices drawn in the highlighted
     // style. A column count below 1 lays the cells out in one column.
-    void showResults(std::vector<FretList> cells, int columns, int canvasWidth, int canvasHeight,
-                     std::vector<int> highlighted, bool leftHanded);
+    void showResults(const std::vector<FretList>& cells, int columns, int canvasWidth,
+                     int canvasHeight, const std::vector<int>& highlighted, bool leftHanded);
 
     const std::vector<FretList>& cells() const { return cells_; }
     int columns() const { return columns_; }

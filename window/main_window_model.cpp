@@ -39,12 +39,7 @@ void MainWindowModel::searchCurrentChord(bool trimIntervals) {
     } catch (const InvalidIntegerError& error) {
         // A malformed chord formula: the user sees the message and an empty result, never a
         // partial list.
-        search_.chordTones.clear();
-        search_.voicingList.clear();
-        window_.highlighted.clear();
-        window_.canvasHeight = canvasHeightFor(0, window_.columns);
-        window_.chordNames.clear();
-        window_.labelTotal = "0";
+        showResult(SearchResult{}, false);
         window_.error = error.what();
     }
 }
@@ -52,8 +47,6 @@ void MainWindowModel::searchCurrentChord(bool trimIntervals) {
 void MainWindowModel::runSearch(const std::string& request) {
     search_.lastClickX = 0;
     search_.lastClickY = 0;
-    search_.chordTones.clear();
-    search_.voicingList.clear();
     window_.highlighted.clear();
 
     SearchInputs inputs;
@@ -72,23 +65,25 @@ void MainWindowModel::runSearch(const std::string& request) {
     // is nothing to search and nothing to name.
     const bool rooted = search_.rootNote >= 0 && search_.rootNote < 12;
     SearchResult result = rooted ? findVoicings(request, inputs) : SearchResult{};
+    window_.columns = columnsForWidth(window_.canvasWidth);
+    showResult(std::move(result), rooted);
+}
 
+void MainWindowModel::showResult(SearchResult result, bool named) {
     search_.chordTones = std::move(result.chordTones);
     search_.voicingList = std::move(result.voicingList);
-    window_.columns = columnsForWidth(window_.canvasWidth);
+    // Read once per search: every later showing of the window draws from these.
+    diagrams_.clear();
+    diagrams_.reserve(search_.voicingList.size());
+    for (const std::string& entry : search_.voicingList)
+        diagrams_.push_back(fretListOfEntry(entry));
+    window_.highlighted.clear();
     window_.canvasHeight =
         canvasHeightFor(static_cast<int>(search_.voicingList.size()), window_.columns);
     window_.chordNames =
-        rooted ? listChordNames(search_.chordTones, search_.bassNote, window_.rootGrid.names)
-               : std::vector<std::string>{};
+        named ? listChordNames(search_.chordTones, search_.bassNote, window_.rootGrid.names)
+              : std::vector<std::string>{};
     window_.labelTotal = std::to_string(search_.voicingList.size());
-}
-
-std::vector<FretList> MainWindowModel::diagramFretLists() const {
-    std::vector<FretList> lists;
-    lists.reserve(search_.voicingList.size());
-    for (const std::string& entry : search_.voicingList) lists.push_back(fretListOfEntry(entry));
-    return lists;
 }
 
 void MainWindowModel::FormResize(int resultsWidth) {

@@ -7,6 +7,7 @@
 #include "midi_playback.h"
 #include "midi_sink.h"
 #include "note_names.h"
+#include "voicing_search.h"
 
 #include <array>
 #include <optional>
@@ -147,19 +148,22 @@ class MainWindowModel {
     void SpeedButton11Click(); // "Eletric" neck
 
     // The fret lists of the diagrams in display order.
-    std::vector<FretList> diagramFretLists() const;
+    const std::vector<FretList>& diagramFretLists() const { return diagrams_; }
 
   private:
     int noteLimit() const;
     void deriveThirdAndFifth();
     void enableItemsUnderLimit();
     void runSearch(const std::string& request);
+    // Takes a search's result as the one shown: list, diagrams, layout height, names, count.
+    void showResult(SearchResult result, bool named);
     void searchCurrentChord(bool trimIntervals = false);
     void applyTuning(const StringNotes& notes, const char* caption,
                      const std::array<const char*, 6>& labels);
 
     WindowState window_;
     SearchState search_;
+    std::vector<FretList> diagrams_; // search_.voicingList read as fret lists
     MidiPlayback playback_;
 };
 

@@ -7,17 +7,7 @@
 namespace tambrel::testing {
 namespace {
 
-class ChordEntry : public WindowTest {
-  protected:
-    // Replaces the text of the chord symbol box by typing, as a user does.
-    void typeSymbol(const QString& text) {
-        auto* edit = find<QLineEdit>("EditAcorde");
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
-};
+using ChordEntry = WindowTest;
 
 TEST_F(ChordEntry, TensionClicksComposeTheChord) {
     clickTension(15); // "7"

@@ -70,6 +70,15 @@ class WindowTest : public ::testing::Test {
         QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, at);
     }
 
+    // Replaces the text of the chord symbol box by typing, as a user does.
+    void typeSymbol(const QString& text) {
+        auto* edit = find<QLineEdit>("EditAcorde");
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+
     void click(const char* button) {
         QTest::mouseClick(find<QAbstractButton>(button), Qt::LeftButton);
     }

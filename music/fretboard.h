@@ -15,4 +15,7 @@ using StringNotes = std::array<int, kStringCount>;
 using MidiNoteTable = std::array<std::array<int, kFretColumns>, kStringCount>;
 using FretGrid = std::array<std::array<int, kFretColumns>, kStringCount>;
 
+// E A D G B E, the open strings of standard tuning, string 0 first.
+constexpr StringNotes kStandardTuning{4, 9, 2, 7, 11, 4};
+
 } // namespace tambrel

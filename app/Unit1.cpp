@@ -638,9 +638,9 @@ void TForm1::connectControls() {
     connect(StringGridAcorde, &PickGrid::rowChosen, this,
             [this, &model](int row) { forward([&] { model.StringGridAcordeSelectCell(row); }); });
     connect(StringGridBaixo, &PickGrid::rowChosen, this,
-            [this, &model](int row) { forward([&] { model.StringGridBaixoSelectCell(row); }); });
+            [this, &model](int row) { forward([&] { model.chooseBass(row); }); });
     connect(StringGrid1, &PickGrid::rowChosen, this,
-            [this, &model](int row) { forward([&] { model.StringGrid1SelectCell(row); }); });
+            [this, &model](int row) { forward([&] { model.chooseChordType(row); }); });
     connect(CheckListBox1, &TensionList::toggleRequested, this,
             [this, &model](int item) { forward([&] { model.clickTension(item); }); });
 
@@ -771,7 +771,7 @@ void TForm1::showModelState() {
         }
     }
 
-    setCurrentIndex(ComboBox1, w.fretItem);
+    setCurrentIndex(ComboBox1, fretItemOf(model_->search().maxFret));
     setCurrentIndex(ComboBox2, w.distanceItem);
     setChecked(CheckBoxOmit3, w.omit3);
     setChecked(CheckBoxOmit5, w.omit5);

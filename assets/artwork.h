@@ -9,7 +9,7 @@
 #include <QSize>
 #include <string>
 
-#include "diagram_painter.h"
+#include "artwork_names.h"
 
 class QPainter;
 

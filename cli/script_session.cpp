@@ -107,7 +107,9 @@ std::string sessionStateJson(const MainWindowModel& model,
     state["tuningButton"] = utf8(w.tuningButtonCaption);
     state["tuningMark"] = w.tuningMark;
     state["count"] = static_cast<long long>(s.voicingList.size());
-    state["voicings"] = textArray(s.voicingList);
+    Json voicings = Json::array();
+    for (const Voicing& voicing : s.voicingList) voicings.push_back(entryText(voicing));
+    state["voicings"] = std::move(voicings);
     state["names"] = textArray(w.chordNames);
     state["columns"] = w.columns;
     state["canvasHeight"] = w.canvasHeight;
@@ -162,12 +164,12 @@ std::optional<std::string> ScriptSession::execute(const std::string& rawLine) {
     }
     if (command == "bass" && arguments == 1) {
         if (!oneNumber(0, 11)) return error(line, "row out of range");
-        if (w.bassGrid.enabled) model_.StringGridBaixoSelectCell(static_cast<int>(a));
+        model_.chooseBass(static_cast<int>(a)); // nothing while the bass grid is disabled
         return std::nullopt;
     }
     if (command == "type" && arguments == 1) {
         if (!oneNumber(0, kChordTypeCount - 1)) return error(line, "row out of range");
-        if (w.view == ChordPanelView::ChordTypes) model_.StringGrid1SelectCell(static_cast<int>(a));
+        model_.chooseChordType(static_cast<int>(a)); // nothing while the list is hidden
         return std::nullopt;
     }
     if (command == "tick" && arguments == 1) {

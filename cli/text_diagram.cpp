@@ -1,96 +1,74 @@
 #include "text_diagram.h"
 
-#include "chord_diagram.h"
+#include "fingering.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tambrel {
+
 namespace {
 
-// Turns the drawn pictures back into cells of a character grid: string columns are 11 pixels
-// apart from x = 21 (marks) or x = 18 (barre segments), fret rows 16 pixels apart from y = 11.
-// A barre shows the finger number it takes on every string it crosses, joined by dashes.
-class TextPainter : public DiagramPainter {
-  public:
-    static constexpr int kRows = 5;
-    static constexpr int kIndent = 5; // room for the base fret, "12fr" at most
-
-    void drawArtwork(Artwork artwork, int x, int y) override {
-        const int row = (y - 11) / 16;
-        if (artwork >= Artwork::dedo1 && artwork <= Artwork::dedo4) {
-            finger_ = static_cast<int>(artwork) - static_cast<int>(Artwork::dedo1) + 1;
-            barreRow_ = -1;
-            put(row, (x - 21) / 11, static_cast<char>('0' + finger_), 0);
-        } else if (artwork == Artwork::dedo6) {
-            // Segments of one barre come one after another; anything else starts a new one.
-            if (barreRow_ != row) {
-                ++finger_;
-                ++barreId_;
-                barreRow_ = row;
-            }
-            put(row, (x - 18) / 11, finger_ <= 4 ? static_cast<char>('0' + finger_) : '#',
-                barreId_);
-        }
-    }
-
-    void drawText(const std::string& text, int, int) override { base_ = text; }
-
-    std::vector<std::string> lines(const FretList& frets, bool leftHanded) const {
-        const std::string indent(kIndent, ' ');
-        std::string marks = indent;
-        for (int c = 0; c < kStringCount; ++c) {
-            const int v = frets[leftHanded ? 5 - c : c];
-            marks += v == kMuted ? 'X' : (v == 0 ? 'O' : ' ');
-            if (c < 5) marks += ' ';
-        }
-        std::vector<std::string> out{marks,
-                                     indent + (base_ == "1" ? "===========" : "-----------")};
-        for (int r = 0; r < kRows; ++r) {
-            std::string line = indent;
-            for (int c = 0; c < kStringCount; ++c) {
-                line += cells_[r][c] ? cells_[r][c] : '|';
-                if (c < 5) {
-                    const bool joined = barres_[r][c] != 0 && barres_[r][c] == barres_[r][c + 1];
-                    line += joined ? '-' : ' ';
-                }
-            }
-            if (r == 0 && base_ != "1") {
-                std::string label = base_ + "fr";
-                label.resize(kIndent, ' ');
-                line.replace(0, kIndent, label);
-            }
-            out.push_back(line);
-        }
-        return out;
-    }
-
-  private:
-    void put(int row, int column, char mark, int barre) {
-        if (row < 0 || row >= kRows || column < 0 || column >= kStringCount) return;
-        cells_[row][column] = mark;
-        barres_[row][column] = barre;
-    }
-
-    std::array<std::array<char, kStringCount>, kRows> cells_{};
-    std::array<std::array<int, kStringCount>, kRows> barres_{};
-    int finger_ = 0;
-    int barreRow_ = -1;
-    int barreId_ = 0;
-    std::string base_ = "1";
-};
+constexpr int kIndent = 5; // room for the base fret, "12fr" at most
 
 } // namespace
 
 std::vector<std::string> textDiagram(const FretList& frets, bool leftHanded) {
-    TextPainter painter;
-    drawChordDiagram(painter, frets, 0, 0, DiagramStyle::Normal, leftHanded);
-    return painter.lines(frets, leftHanded);
+    const Fingering fingering = fingeringOf(frets);
+    const int base = fingering.baseFret;
+
+    // The five fret rows as a character grid; a barre shows the finger number it takes on
+    // every string it crosses, joined by dashes.
+    std::array<std::array<char, kStringCount>, kDiagramFrets> cells{};
+    std::array<std::array<int, kStringCount>, kDiagramFrets> barreOf{}; // 0: no barre
+    for (int i = 0; i < fingering.placementCount; ++i) {
+        const FingerPlacement& p = fingering.placements[i];
+        const int row = p.fret - base;
+        if (row >= kDiagramFrets) break;
+        if (!p.barre) {
+            if (p.finger <= 4)
+                cells[row][diagramColumn(p.strings[0], leftHanded)] =
+                    static_cast<char>('0' + p.finger);
+            continue;
+        }
+        const char mark = p.finger <= 4 ? static_cast<char>('0' + p.finger) : '#';
+        for (int k = 0; k < p.stringCount; ++k) {
+            const int column = diagramColumn(p.strings[k], leftHanded);
+            cells[row][column] = mark;
+            barreOf[row][column] = i + 1;
+        }
+    }
+
+    const std::string indent(kIndent, ' ');
+    std::string marks = indent;
+    for (int c = 0; c < kStringCount; ++c) {
+        const int v = frets[diagramColumn(c, leftHanded)];
+        marks += v == kMuted ? 'X' : (v == 0 ? 'O' : ' ');
+        if (c < kStringCount - 1) marks += ' ';
+    }
+    std::vector<std::string> lines{marks, indent + (base == 1 ? "===========" : "-----------")};
+    for (int r = 0; r < kDiagramFrets; ++r) {
+        std::string line = indent;
+        for (int c = 0; c < kStringCount; ++c) {
+            line += cells[r][c] ? cells[r][c] : '|';
+            if (c < kStringCount - 1) {
+                const bool joined = barreOf[r][c] != 0 && barreOf[r][c] == barreOf[r][c + 1];
+                line += joined ? '-' : ' ';
+            }
+        }
+        if (r == 0 && base != 1) {
+            std::string label = std::to_string(base) + "fr";
+            label.resize(kIndent, ' ');
+            line.replace(0, kIndent, label);
+        }
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 std::string textDiagramRows(const std::vector<FretList>& voicings, bool leftHanded, int width) {
     constexpr int kGap = 3;
-    const int blockWidth =
-        static_cast<int>(textDiagram(FretList{0, 0, 0, 0, 0, 0}, false)[1].size());
+    const int blockWidth = kIndent + 2 * kStringCount - 1;
     const int perRow = std::max(1, (width + kGap) / (blockWidth + kGap));
     std::string out;
     for (std::size_t first = 0; first < voicings.size(); first += perRow) {

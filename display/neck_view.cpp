@@ -1,6 +1,6 @@
 #include "neck_view.h"
 
-#include <cstdlib>
+#include "fingering.h"
 
 namespace tambrel {
 
@@ -25,43 +25,20 @@ const std::array<int, 26>& neckFretX() {
 void showOnNeck(DiagramPainter& painter, const FretList& frets, bool electric) {
     painter.drawArtwork(electric ? Artwork::Image5 : Artwork::ImageBracoEletrico, 0, 0);
 
-    // The neck shows every fret, so the range is simply the lowest and highest fretted note.
-    int low = 100;
-    int high = 0;
-    for (int s = 0; s < kStringCount; ++s) {
-        if (frets[s] == kMuted) continue;
-        const int a = std::abs(frets[s]);
-        if (a != 0 && a < low) low = a;
-        if (a > high) high = a;
-    }
-
     for (int s = kStringCount - 1; s >= 0; --s)
         if (frets[s] == 0) painter.drawArtwork(Artwork::d0, 0, rowOf(s));
 
+    // The neck shows every fret at its place: no base fret, and a barre's number on every
+    // string it crosses.
     const auto& fretX = neckFretX();
-    const auto drawFinger = [&](int finger, int fret, int s) {
-        // Frets beyond the picture have no place to be drawn.
-        if (finger > 4 || fret >= static_cast<int>(fretX.size())) return;
-        painter.drawArtwork(kFingerBalls[finger - 1], fretX[fret] - 10, rowOf(s));
-    };
-
-    int finger = 0;
-    std::array<bool, kStringCount> covered{};
-    for (int j = low; j <= high; ++j) {
-        for (int s = 0; s < kStringCount; ++s) {
-            if (covered[s]) continue;
-            if (frets[s] == j) {
-                drawFinger(++finger, j, s);
-            } else if (frets[s] == -j) {
-                ++finger;
-                for (int t = s; t < kStringCount; ++t) {
-                    const int a = std::abs(frets[t]);
-                    if (covered[t] || (a < j && frets[t] != kMuted)) break;
-                    drawFinger(finger, j, t);
-                    if (a == j) covered[t] = true;
-                }
-            }
-        }
+    const Fingering fingering = fingeringOf(frets);
+    for (int i = 0; i < fingering.placementCount; ++i) {
+        const FingerPlacement& p = fingering.placements[i];
+        // Frets beyond the picture have no place to be drawn; a fifth finger has no ball.
+        if (p.finger > 4 || p.fret >= static_cast<int>(fretX.size())) continue;
+        for (int k = 0; k < p.stringCount; ++k)
+            painter.drawArtwork(kFingerBalls[p.finger - 1], fretX[p.fret] - 10,
+                                rowOf(p.strings[k]));
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "chord_diagram.h"
 #include "qt_diagram_painter.h"
+#include "results_layout.h"
 
 namespace tambrel {
 
@@ -22,8 +23,8 @@ bool ResultsCanvas::isHighlighted(int index) const {
 }
 
 QRect ResultsCanvas::cellRect(int index) const {
-    return QRect(kCellWidth * (index % columns_), kCellHeight * (index / columns_), kCellWidth,
-                 kCellHeight);
+    const CellRect cell = tambrel::cellRect(index, columns_);
+    return QRect(cell.left, cell.top, cell.width, cell.height);
 }
 
 void ResultsCanvas::showResults(const std::vector<FretList>& cells, int columns, int canvasWidth,
@@ -70,7 +71,8 @@ void ResultsCanvas::paintEvent(QPaintEvent* event) {
         for (int column = firstColumn; column <= lastColumn; ++column) {
             const int index = row * columns_ + column;
             if (index >= count) break;
-            drawChordDiagram(diagrams, cells_[index], row * kCellHeight, column * kCellWidth,
+            const CellRect cell = tambrel::cellRect(index, columns_);
+            drawChordDiagram(diagrams, cells_[index], cell.top, cell.left,
                              highlighted_[index] ? DiagramStyle::Highlighted : DiagramStyle::Normal,
                              leftHanded_);
         }

@@ -1,7 +1,7 @@
 #pragma once
-// The results canvas: one chord diagram per 100 x 130 cell, filled row by row. Only the cells
-// that a paint event exposes are painted, from the list of cells and their styles; nothing of
-// the canvas is kept as a bitmap.
+// The results canvas: one chord diagram per cell of the results layout (results_layout.h). Only
+// the cells that a paint event exposes are painted, from the list of cells and their styles;
+// nothing of the canvas is kept as a bitmap.
 #include <QWidget>
 #include <vector>
 
@@ -12,9 +12,6 @@ namespace tambrel {
 class ResultsCanvas : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kCellWidth = 100;
-    static constexpr int kCellHeight = 130;
-
     explicit ResultsCanvas(QWidget* parent = nullptr);
 
     // The cells of the last layout, in display order (cell k at column k % columns, row

@@ -1,9 +1,8 @@
 #include "voicing_search.h"
 
-#include "easy_shapes.h"
+#include "display_order.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 #include <unordered_set>
 
@@ -91,7 +90,7 @@ class VoicingSearch {
     std::array<int, 12> need_{};
     std::array<int, 12> have_{};
     int missingAtStart_ = 0;
-    std::vector<std::string> found_;
+    std::vector<Voicing> found_;
     std::unordered_set<unsigned long long> seen_;
 };
 
@@ -152,15 +151,7 @@ SearchResult VoicingSearch::run(int bassPitch) {
         }
     }
 
-    // At most one well-known shape is put first, the first one found.
-    for (std::string& entry : found_) {
-        const std::string_view fretText = std::string_view(entry).substr(7, 20);
-        if (occursInEasyShapes(fretText)) {
-            entry = "000000 " + std::string(fretText);
-            break;
-        }
-    }
-    std::sort(found_.begin(), found_.end());
+    putInDisplayOrder(found_);
     return SearchResult{chordTones_, std::move(found_)};
 }
 
@@ -306,26 +297,13 @@ void VoicingSearch::evaluate() {
     if (in_.distance <= highest - lowest) return;
     if (highest <= 5) lowest = 1;
 
+    // The figures follow from the marked list, so equal lists are equal voicings.
     unsigned long long key = 0;
     for (int v : marked)
         key = key * 64 + static_cast<unsigned long long>(v < 0 ? 30 - v : (v == kMuted ? 29 : v));
     if (!seen_.insert(key).second) return;
 
-    char buffer[64];
-    char* out = buffer;
-    auto write = [&out, &buffer](int value) {
-        out = std::to_chars(out, buffer + sizeof buffer, value).ptr;
-    };
-    write(lowest + 10);
-    write(stringSet);
-    write(highest + 10);
-    *out++ = ' ';
-    for (int v : marked) {
-        write(v);
-        *out++ = ' ';
-    }
-    const auto length = out - buffer;
-    found_.emplace_back(buffer, static_cast<std::size_t>(length));
+    found_.push_back(Voicing{marked, lowest + 10, stringSet, highest + 10, false});
 }
 
 } // namespace
@@ -365,14 +343,6 @@ FretList fretListOfEntry(const std::string& entry) {
         p = end;
     }
     return frets;
-}
-
-int columnsForWidth(int canvasWidth) {
-    return std::max(1, canvasWidth / kCellWidth);
-}
-
-int canvasHeightFor(int entryCount, int columns) {
-    return entryCount / std::max(1, columns) * kCellHeight + 2 * kCellHeight;
 }
 
 } // namespace tambrel

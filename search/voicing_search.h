@@ -2,6 +2,7 @@
 // The exhaustive voicing search: from a search request (bass, then chord tones) to the sorted
 // list of voicing entries, under a tuning, a fret limit, a finger distance and the options.
 #include "fretboard.h"
+#include "voicing.h"
 
 #include <stdexcept>
 #include <string>
@@ -24,7 +25,7 @@ int readInteger(const std::string& text);
 struct SearchInputs {
     int rootNote = 0;
     int bassNote = 0;
-    StringNotes stringNote{4, 9, 2, 7, 11, 4};
+    StringNotes stringNote = kStandardTuning;
     int maxFret = 12; // "Up to fret": 6, 12, 18 or 24
     int distance = 5; // "Distance": 2..5
     bool omit3 = false;
@@ -36,8 +37,8 @@ struct SearchInputs {
 };
 
 struct SearchResult {
-    std::vector<int> chordTones;          // after the omissions, root first
-    std::vector<std::string> voicingList; // entries in display order
+    std::vector<int> chordTones;      // after the omissions, root first
+    std::vector<Voicing> voicingList; // in display order
 };
 
 // The chord-tone part of a request: each interval of the list as the pitch class
@@ -53,14 +54,11 @@ std::string buildSearchRequest(const std::string& intervals, int rootNote, int b
 // integer; then nothing is returned, never a partial list.
 SearchResult findVoicings(const std::string& request, const SearchInputs& inputs);
 
-// The fret list stored in a voicing entry (its text after the seven-character key).
+// The fret list written in a voicing entry text (its text after the seven-character key), as
+// `--entries` and the session exchange it; for a voicing at hand, simply its frets.
 FretList fretListOfEntry(const std::string& entry);
-
-// The results canvas layout: cells 100 x 130, as many columns as the width holds whole
-// (at least one, so a very narrow area still shows its diagrams in one column).
-constexpr int kCellWidth = 100;
-constexpr int kCellHeight = 130;
-int columnsForWidth(int canvasWidth);
-int canvasHeightFor(int entryCount, int columns);
+inline const FretList& fretListOfEntry(const Voicing& voicing) {
+    return voicing.frets;
+}
 
 } // namespace tambrel

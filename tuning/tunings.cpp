@@ -8,7 +8,7 @@ const std::array<TuningPreset, kTuningPresetCount>& tuningPresets() {
          "StandardTunning1",
          "Standard Tunning",
          "Standard Tuning",
-         {4, 9, 2, 7, 11, 4},
+         kStandardTuning,
          {"E", "A", "D", "G", "B", "E"}},
         {1, "EADGCF1", "Open E", "Open E", {4, 11, 4, 8, 11, 4}, {"E", "B", "E", "G#", "B", "E"}},
         {2, "OpenA1", "Open A", "Open A", {4, 9, 4, 9, 1, 4}, {"E", "A", "E", "A", "C#", "E"}},

@@ -1,8 +1,8 @@
 // The chord panel: the note pickers and their accidentals, the tension list, the chord-type
 // table and the typed chord symbol. Every choice rebuilds the symbol and searches.
-#include "main_window_model.h"
+#include "chord_entry.h"
 
-#include "chord_vocabulary.h"
+#include "main_window_model.h"
 #include "note_names.h"
 
 #include <algorithm>
@@ -33,54 +33,76 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-// Brings a three-character tension's tone into the formula under the note limit. A fifth or
-// third code first removes the tone it replaces, even when its own tone is then refused.
-// Returns false when the tone does not fit, and the item is to be unticked.
-bool addTensionTone(std::string& base, std::string& added, const std::string& code, int limit) {
+} // namespace
+
+ThirdAndFifth thirdAndFifthOf(const std::array<bool, kTensionCount>& ticked) {
+    ThirdAndFifth sizes;
+    sizes.third = ticked[kItemDim] || ticked[kItemMinor] ? 3 : 4;
+    if (ticked[kItemAug] || ticked[kItemPowerFive])
+        sizes.fifth = 8;
+    else if (ticked[kItemFlatFive] || ticked[kItemDim])
+        sizes.fifth = 6;
+    else
+        sizes.fifth = 7;
+    return sizes;
+}
+
+bool FormulaBuilder::addTension(const std::string& code) {
     const TensionKind kind = classifyTension(code);
     if (kind == TensionKind::Fifth || kind == TensionKind::Third) {
-        removeFirst(base, kind == TensionKind::Fifth ? " 07" : " 04");
+        removeFirst(base_, kind == TensionKind::Fifth ? " 07" : " 04");
         const std::string tone = tensionTone(code);
-        if (contains(base + added, tone)) return true;
-        if (static_cast<int>((base + added).size()) >= limit) return false;
-        base += tone;
+        if (contains(formula(), tone)) return true;
+        if (full()) return false;
+        base_ += tone;
         return true;
     }
-    if (contains(base + added, code)) return true;
-    if (static_cast<int>((base + added).size()) >= limit) return false;
-    added += code;
+    if (contains(formula(), code)) return true;
+    if (full()) return false;
+    added_ += code;
     return true;
 }
 
-} // namespace
-
-// The sizes of the chord's third and fifth, read from the ticks; the omit options use them.
 void MainWindowModel::deriveThirdAndFifth() {
-    const auto& ticked = window_.ticked;
-    search_.thirdInterval = ticked[kItemDim] || ticked[kItemMinor] ? 3 : 4;
-    if (ticked[kItemAug] || ticked[kItemPowerFive])
-        search_.fifthInterval = 8;
-    else if (ticked[kItemFlatFive] || ticked[kItemDim])
-        search_.fifthInterval = 6;
-    else
-        search_.fifthInterval = 7;
+    const ThirdAndFifth sizes = thirdAndFifthOf(window_.ticked);
+    search_.thirdInterval = sizes.third;
+    search_.fifthInterval = sizes.fifth;
 }
 
-// Six notes without a separate bass, five and the bass with one: never more than strings.
 int MainWindowModel::noteLimit() const {
-    return search_.bassNote == search_.rootNote ? 17 : 14;
+    return noteLimitFor(search_.rootNote, search_.bassNote);
 }
 
-void MainWindowModel::enableItemsUnderLimit() {
-    const auto& tensions = tensionList();
-    if (static_cast<int>(search_.chordIntervals.size()) < noteLimit()) {
-        std::fill(window_.itemEnabled.begin(), window_.itemEnabled.end() - 1, true);
-        return;
+void MainWindowModel::showSymbol() {
+    window_.editAcorde = search_.rootName + search_.chordSuffix + search_.bassSuffix;
+}
+
+void MainWindowModel::showNoteLimit(bool withBassGrid) {
+    const bool room = static_cast<int>(search_.chordIntervals.size()) < noteLimit();
+    if (withBassGrid) {
+        window_.bassGrid.enabled = room;
+        window_.bassGrid.menuBarColour = !room;
     }
+    // The last item is left as it is either way.
+    const auto& tensions = tensionList();
     for (int i = 0; i < kTensionCount - 1; ++i) {
-        if (!window_.ticked[i] && classifyTension(tensions[i].code) == TensionKind::Add)
+        if (room)
+            window_.itemEnabled[i] = true;
+        else if (!window_.ticked[i] && classifyTension(tensions[i].code) == TensionKind::Add)
             window_.itemEnabled[i] = false;
     }
+}
+
+bool MainWindowModel::chooseBass(int row) {
+    if (!window_.bassGrid.enabled) return false;
+    StringGridBaixoSelectCell(row);
+    return true;
+}
+
+bool MainWindowModel::chooseChordType(int row) {
+    if (window_.view != ChordPanelView::ChordTypes) return false;
+    StringGrid1SelectCell(row);
+    return true;
 }
 
 bool MainWindowModel::clickTension(int item) {
@@ -102,11 +124,10 @@ void MainWindowModel::CheckListBox1ClickCheck(int clickedItem) {
     deriveThirdAndFifth();
 
     search_.chordSuffix = "";
-    std::string base;
-    std::string added;
+    FormulaBuilder formula(noteLimit(), "");
     for (int i = 0; i < kTensionCount; ++i) {
         if (!ticked[i] || classifyTension(tensions[i].code) != TensionKind::Base) continue;
-        base = tensions[i].code;
+        formula.setBase(tensions[i].code);
         // "dim", "º" and "5" replace the triad: the major/minor pair goes back to major.
         if (i > 2 && !ticked[kItemMajor]) {
             ticked[kItemMajor] = true;
@@ -114,35 +135,23 @@ void MainWindowModel::CheckListBox1ClickCheck(int clickedItem) {
         }
     }
 
-    const int limit = noteLimit();
     for (int j = 1; j < kTensionCount; ++j) {
         if (!ticked[j]) continue;
         const std::string code = tensions[j].code;
         // The text enters the symbol even when the tone is then refused.
         search_.chordSuffix += "/" + std::string(tensions[j].text);
-        if (classifyTension(code) == TensionKind::Base || contains(added, code)) continue;
-        if (!addTensionTone(base, added, code, limit)) ticked[j] = false;
+        if (classifyTension(code) == TensionKind::Base) continue;
+        if (!formula.addTension(code)) ticked[j] = false;
     }
 
     // The first tension follows the root directly, except one starting with "b", which keeps
     // its slash so that it cannot be read as a flat root ("C/b9").
     if (search_.chordSuffix.compare(0, 2, "/b") != 0 && !search_.chordSuffix.empty())
         search_.chordSuffix.erase(0, 1);
-    search_.chordIntervals = base + added;
+    search_.chordIntervals = formula.formula();
 
-    if (static_cast<int>(search_.chordIntervals.size()) < limit) {
-        window_.bassGrid.enabled = true;
-        window_.bassGrid.menuBarColour = false;
-        std::fill(window_.itemEnabled.begin(), window_.itemEnabled.end() - 1, true);
-    } else {
-        window_.bassGrid.enabled = false;
-        window_.bassGrid.menuBarColour = true;
-        for (int i = 0; i < kTensionCount - 1; ++i) {
-            if (!ticked[i] && classifyTension(tensions[i].code) == TensionKind::Add)
-                window_.itemEnabled[i] = false;
-        }
-    }
-    window_.editAcorde = search_.rootName + search_.chordSuffix + search_.bassSuffix;
+    showNoteLimit(true);
+    showSymbol();
     searchCurrentChord(true);
 }
 
@@ -154,7 +163,7 @@ void MainWindowModel::StringGrid1SelectCell(int row) {
     search_.chordIntervals = chordTypeTable()[row].intervals;
     searchCurrentChord();
     search_.chordSuffix = chordTypeSuffix(row);
-    window_.editAcorde = search_.rootName + search_.chordSuffix + search_.bassSuffix;
+    showSymbol();
 }
 
 void MainWindowModel::StringGridAcordeSelectCell(int row) {
@@ -167,7 +176,7 @@ void MainWindowModel::StringGridAcordeSelectCell(int row) {
     if (window_.bassGrid.row != row) StringGridBaixoSelectCell(row);
     search_.rootName = window_.bassGrid.names[row];
     search_.bassSuffix = "";
-    window_.editAcorde = search_.rootName + search_.chordSuffix + search_.bassSuffix;
+    showSymbol();
     searchCurrentChord();
 }
 
@@ -177,30 +186,32 @@ void MainWindowModel::StringGridBaixoSelectCell(int row) {
     search_.bassNote = row;
     search_.bassSuffix =
         search_.bassNote == search_.rootNote ? "" : "/" + window_.bassGrid.names[row];
-    window_.editAcorde = search_.rootName + search_.chordSuffix + search_.bassSuffix;
+    showSymbol();
     searchCurrentChord();
     // The limit changes with the bass: the items follow, the bass grid itself stays as it is.
-    enableItemsUnderLimit();
+    showNoteLimit(false);
+}
+
+// The "#" or "b" of a grid's pair goes down and the grid takes its names.
+static void pressAccidental(bool& sharpDown, NoteNames& names, bool sharps) {
+    sharpDown = sharps;
+    if (sharps)
+        applySharpNames(names);
+    else
+        applyFlatNames(names);
 }
 
 void MainWindowModel::SpeedButton5Click() {
-    window_.rootSharpDown = true;
-    applySharpNames(window_.rootGrid.names);
+    pressAccidental(window_.rootSharpDown, window_.rootGrid.names, true);
 }
-
 void MainWindowModel::SpeedButton6Click() {
-    window_.rootSharpDown = false;
-    applyFlatNames(window_.rootGrid.names);
+    pressAccidental(window_.rootSharpDown, window_.rootGrid.names, false);
 }
-
 void MainWindowModel::SpeedButton10Click() {
-    window_.bassSharpDown = true;
-    applySharpNames(window_.bassGrid.names);
+    pressAccidental(window_.bassSharpDown, window_.bassGrid.names, true);
 }
-
 void MainWindowModel::SpeedButton9Click() {
-    window_.bassSharpDown = false;
-    applyFlatNames(window_.bassGrid.names);
+    pressAccidental(window_.bassSharpDown, window_.bassGrid.names, false);
 }
 
 void MainWindowModel::SpeedButton7Click() {
@@ -298,19 +309,17 @@ void MainWindowModel::SpeedButton2Click() {
     auto typed = [&tokens](const char* text) {
         return std::find(tokens.begin(), tokens.end(), text) != tokens.end();
     };
-    std::string base = "00 04 07";
-    std::string added;
+    FormulaBuilder formula(noteLimit());
     for (int k = 0; k < kTensionCount; ++k) {
         if (classifyTension(tensions[k].code) == TensionKind::Base && typed(tensions[k].text))
-            base = tensions[k].code;
+            formula.setBase(tensions[k].code);
     }
-    const int limit = noteLimit();
     for (int l = 1; l < kTensionCount; ++l) {
         const std::string code = tensions[l].code;
         if (code.size() != 3 || !typed(tensions[l].text)) continue;
-        if (!addTensionTone(base, added, code, limit)) window_.ticked[l] = false;
+        if (!formula.addTension(code)) window_.ticked[l] = false;
     }
-    search_.chordIntervals = base + added;
+    search_.chordIntervals = formula.formula();
     if (!search_.chordSuffix.empty()) search_.chordSuffix.erase(0, 1);
 
     // The sizes of the third and fifth follow the ticks, as after a tension click.

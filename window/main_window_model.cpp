@@ -3,6 +3,7 @@
 #include "main_window_model.h"
 
 #include "chord_names.h"
+#include "results_layout.h"
 #include "tunings.h"
 #include "voicing_search.h"
 
@@ -49,22 +50,10 @@ void MainWindowModel::runSearch(const std::string& request) {
     search_.lastClickY = 0;
     window_.highlighted.clear();
 
-    SearchInputs inputs;
-    inputs.rootNote = search_.rootNote;
-    inputs.bassNote = search_.bassNote;
-    inputs.stringNote = search_.stringNote;
-    inputs.maxFret = search_.maxFret;
-    inputs.distance = kDistanceItems[window_.distanceItem];
-    inputs.omit3 = window_.omit3;
-    inputs.omit5 = window_.omit5;
-    inputs.easyChords = window_.easyChords;
-    inputs.noBarreChords = window_.noBarreChords;
-    inputs.thirdInterval = search_.thirdInterval;
-    inputs.fifthInterval = search_.fifthInterval;
     // A typed symbol without a readable root names no chord, whatever bass follows it: there
     // is nothing to search and nothing to name.
     const bool rooted = search_.rootNote >= 0 && search_.rootNote < 12;
-    SearchResult result = rooted ? findVoicings(request, inputs) : SearchResult{};
+    SearchResult result = rooted ? findVoicings(request, searchInputs()) : SearchResult{};
     window_.columns = columnsForWidth(window_.canvasWidth);
     showResult(std::move(result), rooted);
 }
@@ -72,11 +61,6 @@ void MainWindowModel::runSearch(const std::string& request) {
 void MainWindowModel::showResult(SearchResult result, bool named) {
     search_.chordTones = std::move(result.chordTones);
     search_.voicingList = std::move(result.voicingList);
-    // Read once per search: every later showing of the window draws from these.
-    diagrams_.clear();
-    diagrams_.reserve(search_.voicingList.size());
-    for (const std::string& entry : search_.voicingList)
-        diagrams_.push_back(fretListOfEntry(entry));
     window_.highlighted.clear();
     window_.canvasHeight =
         canvasHeightFor(static_cast<int>(search_.voicingList.size()), window_.columns);
@@ -86,38 +70,36 @@ void MainWindowModel::showResult(SearchResult result, bool named) {
     window_.labelTotal = std::to_string(search_.voicingList.size());
 }
 
+std::vector<FretList> MainWindowModel::diagramFretLists() const {
+    std::vector<FretList> lists;
+    lists.reserve(search_.voicingList.size());
+    for (const Voicing& voicing : search_.voicingList) lists.push_back(voicing.frets);
+    return lists;
+}
+
 void MainWindowModel::FormResize(int resultsWidth) {
     window_.canvasWidth = resultsWidth;
     searchCurrentChord();
 }
 
 void MainWindowModel::Image1MouseUp(int x, int y) {
-    const long long columns = window_.columns;
-    const long long count = static_cast<long long>(search_.voicingList.size());
-    // The last five pixels of the rightmost column, the strip beyond it and points off the
-    // canvas select nothing; otherwise the whole cell belongs to its diagram.
-    if (x < 0 || x > columns * kCellWidth - 5 || y < 0) return;
-    const long long index = x / kCellWidth + static_cast<long long>(y / kCellHeight) * columns;
-    if (index >= count) return;
+    const std::optional<int> index =
+        diagramAt(x, y, window_.columns, static_cast<int>(search_.voicingList.size()));
+    if (!index) return;
 
-    const std::string& entry = search_.voicingList[static_cast<std::size_t>(index)];
-    // The whole fret text: a list with several two-digit barre marks is longer than twenty
-    // characters, and cutting it would show a wrong fingering.
-    std::string formation = entry.size() > 7 ? entry.substr(7) : std::string();
-    search_.selectedFrets = fretListOfEntry(entry);
+    const Voicing& voicing = search_.voicingList[static_cast<std::size_t>(*index)];
+    search_.selectedFrets = voicing.frets;
     window_.neckVoicing = search_.selectedFrets;
-    window_.highlighted = {static_cast<int>(index)};
+    window_.highlighted = {*index};
     search_.lastClickX = x;
     search_.lastClickY = y;
 
+    // The whole fret list, muted strings as X and without the barre marks. (Cut at twenty
+    // characters, a list with several two-digit barre marks would show a wrong fingering.)
     std::string shown;
-    for (std::size_t i = 0; i < formation.size(); ++i) {
-        if (formation.compare(i, 2, "99") == 0) {
-            shown += 'X';
-            ++i;
-        } else if (formation[i] != '-') {
-            shown += formation[i];
-        }
+    for (int v : voicing.frets) {
+        shown += v == kMuted ? std::string("X") : std::to_string(v < 0 ? -v : v);
+        shown += ' ';
     }
     window_.formation = shown;
     playback_.strumVoicing(search_.selectedFrets, search_.midiNoteTable, window_.tempoPosition);

@@ -2,11 +2,19 @@
 // The main window without a display: the state of every control that the program reads or
 // writes, the search state, and one operation per handler with all its effects in order.
 // The desktop window and the headless session both drive this one model and only show it.
+//
+// Two kinds of entry point: the handlers, named after the window's own (StringGridBaixoSelectCell,
+// CheckListBox1ClickCheck, ...), which run exactly as the window runs them, also from inside
+// another handler; and the user's actions (chooseBass, clickTension, ...), which first refuse
+// what the window refuses a user: a disabled item or grid, a hidden list.
+#include "chord_entry.h"
 #include "chord_vocabulary.h"
 #include "fretboard.h"
 #include "midi_playback.h"
 #include "midi_sink.h"
 #include "note_names.h"
+#include "search_options.h"
+#include "voicing.h"
 #include "voicing_search.h"
 
 #include <array>
@@ -32,24 +40,26 @@ enum class ChordPanelView { Tensions /* "mod1" */, ChordTypes /* "mod2" */ };
 struct SearchState {
     MidiNoteTable midiNoteTable{};
     FretList selectedFrets{0, 0, 0, 0, 0, 0};
-    StringNotes stringNote{4, 9, 2, 7, 11, 4};
+    StringNotes stringNote = kStandardTuning; // also where the six tuners stand
     int rootNote = 0;
     int bassNote = 0;
     std::string chordIntervals = "00 04 07";
     std::string rootName = "C";
     std::string bassSuffix;
     std::string chordSuffix;
-    int maxFret = 12;
+    int maxFret = 12; // also the item "Up to fret" shows
     int thirdInterval = 4;
     int fifthInterval = 7;
     int lastClickX = 0;
     int lastClickY = 0;
     std::vector<int> chordTones;
-    std::vector<std::string> voicingList;
+    std::vector<Voicing> voicingList; // in display order
 };
 
 // Everything the window shows, as the window shows it. Texts are Windows-1252.
 struct WindowState {
+    explicit WindowState(const SearchState& search) : tunerPositions(search.stringNote) {}
+
     // Chord entry.
     std::string editAcorde = "C";
     NoteGrid rootGrid;
@@ -62,8 +72,7 @@ struct WindowState {
     int chordTypeRow = 0;
     std::vector<std::string> chordNames; // ListBox1
 
-    // Search options.
-    int fretItem = 1;     // "Up to fret": "6", "12", "18", "24"
+    // Search options ("Up to fret" shows the search state's maxFret).
     int distanceItem = 3; // "Distance": "2", "3", "4", "5"
     bool omit3 = false;
     bool omit5 = false;
@@ -71,8 +80,9 @@ struct WindowState {
     bool leftHanded = false;
     bool noBarreChords = false;
 
-    // Tuning.
-    std::array<int, kStringCount> tunerPositions{4, 9, 2, 7, 11, 4};
+    // Tuning. Each tuner stands at its string's open note, so the positions are the search
+    // state's stringNote itself.
+    const StringNotes& tunerPositions;
     std::array<std::string, kStringCount> tunerLabels{"E", "A", "D", "G", "B", "E"};
     std::string tuningButtonCaption = "Standard Tuning";
     int tuningMark = 0;
@@ -96,9 +106,6 @@ struct WindowState {
     std::string error;
 };
 
-constexpr std::array<int, 4> kFretItems{6, 12, 18, 24};
-constexpr std::array<int, 4> kDistanceItems{2, 3, 4, 5};
-
 class MainWindowModel {
   public:
     // Creates the window as start-up does: the tables, C major over C and the first search
@@ -108,13 +115,17 @@ class MainWindowModel {
     const WindowState& window() const { return window_; }
     const SearchState& search() const { return search_; }
 
-    // Chord entry.
+    // Chord entry: the user's actions. Each returns whether the window let it through.
+    bool chooseBass(int row);      // refused while the bass grid is disabled
+    bool chooseChordType(int row); // refused while the chord-type list is hidden ("mod1")
+    // The user's click on a tension's check box toggles it and composes the chord; refused
+    // while the item is disabled or the tension list is hidden.
+    bool clickTension(int item);
+
+    // Chord entry: the handlers.
     void StringGridAcordeSelectCell(int row);
     void StringGridBaixoSelectCell(int row);
     void StringGrid1SelectCell(int row);
-    // The user's click on a tension's check box toggles it and composes the chord; nothing
-    // while the item is disabled or the tension list is hidden. Returns whether it acted.
-    bool clickTension(int item);
     void CheckListBox1ClickCheck(int clickedItem);
     void SpeedButton5Click();  // "#" of the root grid
     void SpeedButton6Click();  // "b" of the root grid
@@ -147,23 +158,32 @@ class MainWindowModel {
     void SpeedButton12Click(); // "Classic" neck
     void SpeedButton11Click(); // "Eletric" neck
 
+    // What a search run now would read besides its request: the chord's root and bass, the
+    // tuning, "Up to fret", "Distance" and the options, as the controls stand.
+    SearchInputs searchInputs() const;
+
     // The fret lists of the diagrams in display order.
-    const std::vector<FretList>& diagramFretLists() const { return diagrams_; }
+    std::vector<FretList> diagramFretLists() const;
 
   private:
     int noteLimit() const;
     void deriveThirdAndFifth();
-    void enableItemsUnderLimit();
+    // The symbol box shows the root's name, the chord type and the bass part.
+    void showSymbol();
+    // Greys out what no longer fits under the note limit, or enables it all again; the bass
+    // grid too when `withBassGrid`.
+    void showNoteLimit(bool withBassGrid);
+    // A check box of the options takes its new state, and the search runs.
+    void setOption(bool& box, bool checked);
     void runSearch(const std::string& request);
-    // Takes a search's result as the one shown: list, diagrams, layout height, names, count.
+    // Takes a search's result as the one shown: list, layout height, names, count.
     void showResult(SearchResult result, bool named);
     void searchCurrentChord(bool trimIntervals = false);
     void applyTuning(const StringNotes& notes, const char* caption,
-                     const std::array<const char*, 6>& labels);
+                     const std::array<const char*, kStringCount>& labels);
 
-    WindowState window_;
     SearchState search_;
-    std::vector<FretList> diagrams_; // search_.voicingList read as fret lists
+    WindowState window_{search_};
     MidiPlayback playback_;
 };
 

@@ -1,18 +1,19 @@
 // The tuning button with its presets, and the six string tuners.
-#include "main_window_model.h"
+#include "tuning_panel.h"
 
+#include "main_window_model.h"
 #include "tunings.h"
 
 namespace tambrel {
 
 void MainWindowModel::applyTuning(const StringNotes& notes, const char* caption,
-                                  const std::array<const char*, 6>& labels) {
+                                  const std::array<const char*, kStringCount>& labels) {
+    const StringNotes tuners = search_.stringNote; // where the tuners stand before
     search_.stringNote = notes;
     window_.tuningButtonCaption = caption;
     // Only a tuner that actually moves runs its own handler.
-    for (int s = 0; s < kStringCount; ++s) {
-        if (window_.tunerPositions[s] != notes[s]) TrackBarChange(s + 1, notes[s]);
-    }
+    for (int s = 0; s < kStringCount; ++s)
+        if (tuners[s] != notes[s]) TrackBarChange(s + 1, notes[s]);
     // The preset's own labels: "G minor tuning" names its strings "Bb", not "A#".
     for (int s = 0; s < kStringCount; ++s) window_.tunerLabels[s] = labels[s];
     search_.midiNoteTable = midiNoteTableFor(search_.stringNote);
@@ -33,10 +34,9 @@ void MainWindowModel::ToolButton5Click() {
 }
 
 void MainWindowModel::TrackBarChange(int tuner, int position) {
-    if (tuner < 1 || tuner > kStringCount || position < 0 || position > 11) return;
+    if (!isTuner(tuner) || position < 0 || position > 11) return;
     // The new note counts at the next search; the sound follows at the next preset.
-    const int s = tuner - 1;
-    window_.tunerPositions[s] = position;
+    const int s = stringOfTuner(tuner);
     window_.tunerLabels[s] = noteNames()[position];
     search_.stringNote[s] = position;
 }

@@ -35,10 +35,14 @@ SearchInputs with(void (*change)(SearchInputs&)) {
     return in;
 }
 
+// The entries as the search shows them: the found voicings' entry texts in display order.
 std::vector<std::string> search(const char* intervals, int root, int bass, SearchInputs in) {
     in.rootNote = root;
     in.bassNote = bass;
-    return findVoicings(buildSearchRequest(intervals, root, bass), in).voicingList;
+    std::vector<std::string> entries;
+    for (const Voicing& v : findVoicings(buildSearchRequest(intervals, root, bass), in).voicingList)
+        entries.push_back(entryText(v));
+    return entries;
 }
 
 class KnownChords : public ::testing::TestWithParam<Case> {};
@@ -280,17 +284,6 @@ TEST(VoicingSearch, FretListsReadBackFromEntries) {
     EXPECT_EQ(fretListOfEntry("000000 -1 3 3 2 1 1 "), (FretList{-1, 3, 3, 2, 1, 1}));
     EXPECT_EQ(fretListOfEntry("252025 10 -11 -11 -11 -11 11 "),
               (FretList{10, -11, -11, -11, -11, 11}));
-}
-
-TEST(ResultsLayout, ColumnsAndCanvasHeight) {
-    EXPECT_EQ(columnsForWidth(644), 6);
-    EXPECT_EQ(canvasHeightFor(13, 6), 520);
-    EXPECT_EQ(canvasHeightFor(6, 6), 390);
-    EXPECT_EQ(canvasHeightFor(0, 6), 260);
-    // Narrower than one cell: one column, never a division by zero.
-    EXPECT_EQ(columnsForWidth(99), 1);
-    EXPECT_EQ(columnsForWidth(0), 1);
-    EXPECT_EQ(canvasHeightFor(3, columnsForWidth(40)), 3 * 130 + 260);
 }
 
 TEST(EasyShapes, TableHoldsThirtyFiveShapesWrittenAsTheSearchWritesThem) {

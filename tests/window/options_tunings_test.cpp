@@ -18,9 +18,9 @@ using OptionsTest = WindowTest;
 using TuningTest = WindowTest;
 
 // The entries of `entries` that mute none of strings 2..5.
-std::vector<std::string> withoutMutedUpperStrings(const std::vector<std::string>& entries) {
-    std::vector<std::string> kept;
-    for (const std::string& entry : entries) {
+std::vector<Voicing> withoutMutedUpperStrings(const std::vector<Voicing>& entries) {
+    std::vector<Voicing> kept;
+    for (const Voicing& entry : entries) {
         const FretList frets = fretListOfEntry(entry);
         if (std::none_of(frets.begin() + 2, frets.end(), [](int f) { return f == kMuted; }))
             kept.push_back(entry);
@@ -129,8 +129,8 @@ TEST_F(OptionsTest, EveryOptionChangeSearches) {
 }
 
 // Every voicing of C major has C as its lowest sounding note, in whatever tuning.
-void expectBassCUnder(const StringNotes& tuning, const std::vector<std::string>& voicings) {
-    for (const std::string& entry : voicings) {
+void expectBassCUnder(const StringNotes& tuning, const std::vector<Voicing>& voicings) {
+    for (const Voicing& entry : voicings) {
         const FretList frets = fretListOfEntry(entry);
         const auto lowest =
             std::find_if(frets.begin(), frets.end(), [](int f) { return f != kMuted; });

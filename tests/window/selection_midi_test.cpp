@@ -193,11 +193,11 @@ TEST_F(MidiTest, StringsSoundTheOldTuningUntilAPresetRebuildsTheNotes) {
     window.TrackBarChange(1, 2); // string 0 to D
     window.ComboBox1Change(1);
     const auto& list = state().voicingList;
-    const auto onTenth = std::find_if(list.begin(), list.end(), [](const std::string& entry) {
+    const auto onTenth = std::find_if(list.begin(), list.end(), [](const Voicing& entry) {
         return std::abs(fretListOfEntry(entry)[0]) == 10; // C on the D string
     });
     ASSERT_NE(onTenth, list.end());
-    const std::string entry = *onTenth;
+    const Voicing entry = *onTenth;
 
     clickDiagram(static_cast<int>(onTenth - list.begin()));
     EXPECT_EQ(midi.takeLog().front(), "0x00643290"); // 40 + 10: still the E string's notes

@@ -1,0 +1,126 @@
+#include "dictionary.h"
+
+#include "note_names.h"
+#include "script_session.h"
+#include "text_diagram.h"
+#include "text_encoding.h"
+#include "tunings.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace tambrel {
+
+namespace {
+
+int terminalWidth() {
+    winsize size{};
+    if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    if (const char* columns = std::getenv("COLUMNS")) {
+        const int width = std::atoi(columns);
+        if (width > 0) return width;
+    }
+    return 80;
+}
+
+// A tuning as a preset's caption ("Drop D", "Open G") or six note names from the lowest string.
+bool readTuning(const std::string& text, StringNotes& notes, int& preset) {
+    preset = tuningPresetByCaption(utf8ToCp1252(text));
+    if (preset >= 0) {
+        notes = tuningPresets()[preset].notes;
+        return true;
+    }
+    std::istringstream in(text);
+    std::string name;
+    int count = 0;
+    while (in >> name) {
+        const int pitch = noteIndexOf(name);
+        if (pitch == kNoNote || count == kStringCount) return false;
+        notes[count++] = pitch;
+    }
+    return count == kStringCount;
+}
+
+void printVoicings(const std::vector<Voicing>& voicingList, const DictionaryOptions& options) {
+    if (options.entries) {
+        for (const Voicing& voicing : voicingList) std::cout << entryText(voicing) << '\n';
+        return;
+    }
+    std::cout << "Results: founded " << voicingList.size() << "\n\n";
+    std::vector<FretList> frets;
+    frets.reserve(voicingList.size());
+    for (const Voicing& voicing : voicingList) frets.push_back(voicing.frets);
+    std::cout << textDiagramRows(frets, options.leftHand, terminalWidth());
+}
+
+} // namespace
+
+int fail(const std::string& message) {
+    std::cerr << "tambrel-cli: " << message << '\n';
+    return kUsageError;
+}
+
+std::optional<std::string> applyOptions(MainWindowModel& window, const DictionaryOptions& options) {
+    if (!options.tuning.empty()) {
+        StringNotes notes{};
+        int preset = -1;
+        if (!readTuning(options.tuning, notes, preset))
+            return "'" + options.tuning + "' is neither a tuning preset nor six note names";
+        if (preset >= 0)
+            window.StandardTunning1Click(preset);
+        else
+            for (int s = 0; s < kStringCount; ++s) window.TrackBarChange(s + 1, notes[s]);
+    }
+    window.ComboBox1Change(fretItemOf(options.upToFret));
+    if (options.easy) window.CheckBoxNSIClick(true);
+    if (options.distance) window.ComboBox2Change(options.distance - kDistanceItems.front());
+    if (options.noBarre) window.CheckBoxPestanasClick(true);
+    if (options.leftHand) window.CheckBoxCanhotoClick(true);
+    if (options.omit3) window.CheckBoxOmit3Click(true);
+    if (options.omit5) window.CheckBoxOmit5Click(true);
+    return std::nullopt;
+}
+
+int searchIntervals(const DictionaryOptions& options) {
+    const int root = noteIndexOf(options.root);
+    if (root == kNoNote) return fail("'" + options.root + "' is not a note name");
+    const int bass = options.bass.empty() ? root : noteIndexOf(options.bass);
+    if (bass == kNoNote) return fail("'" + options.bass + "' is not a note name");
+
+    RecordingMidiSink silent;
+    MainWindowModel window(silent, kSessionResultsWidth);
+    if (const auto problem = applyOptions(window, options)) return fail(*problem);
+    SearchInputs inputs = window.searchInputs();
+    inputs.rootNote = root;
+    inputs.bassNote = bass;
+    try {
+        const std::string request = buildSearchRequest(options.intervals, root, bass);
+        printVoicings(findVoicings(request, inputs).voicingList, options);
+    } catch (const InvalidIntegerError& error) {
+        return fail(error.what());
+    }
+    return 0;
+}
+
+int searchSymbol(const DictionaryOptions& options) {
+    RecordingMidiSink silent;
+    MainWindowModel window(silent, kSessionResultsWidth);
+    if (const auto problem = applyOptions(window, options)) return fail(*problem);
+    window.setSymbolText(utf8ToCp1252(options.symbol));
+    window.SpeedButton2Click();
+
+    if (!options.entries) {
+        std::cout << cp1252ToUtf8(window.window().editAcorde) << "\n\n";
+        for (const std::string& name : window.window().chordNames)
+            std::cout << cp1252ToUtf8(name) << '\n';
+        std::cout << '\n';
+    }
+    printVoicings(window.search().voicingList, options);
+    return 0;
+}
+
+} // namespace tambrel

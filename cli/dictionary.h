@@ -1,0 +1,44 @@
+#pragma once
+// The chord dictionary in a terminal: a chord stated as a typed symbol or as an interval list on
+// a root, searched by the same window model as the desktop window, and printed.
+#include "main_window_model.h"
+
+#include <optional>
+#include <string>
+
+namespace tambrel {
+
+constexpr int kUsageError = 2;
+
+struct DictionaryOptions {
+    std::string symbol;
+    std::string intervals;
+    std::string root;
+    std::string bass;
+    int upToFret = 12;
+    int distance = 0; // 0: the window's choice (5, or 3 with easy chords)
+    bool omit3 = false;
+    bool omit5 = false;
+    bool easy = false;
+    bool noBarre = false;
+    bool leftHand = false;
+    std::string tuning;
+    bool entries = false;
+};
+
+// Sets the window's controls as the options say, each through its own handler: the tuning, the
+// fret limit, "Easy chords" (which chooses its Distance), the Distance, the check boxes. Returns
+// the message for an option that cannot be read.
+std::optional<std::string> applyOptions(MainWindowModel& window, const DictionaryOptions& options);
+
+// First form: the interval list on the root (and bass), searched directly. Returns the exit
+// status.
+int searchIntervals(const DictionaryOptions& options);
+
+// Second form: a typed chord symbol, read as the window's search button reads it.
+int searchSymbol(const DictionaryOptions& options);
+
+// Prints `message` on standard error as the program's own; returns kUsageError.
+int fail(const std::string& message);
+
+} // namespace tambrel

@@ -5,39 +5,31 @@
 
 namespace tambrel {
 
-namespace {
-
-void appendNumber(std::string& out, int value) {
-    char digits[12];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(digits, end);
-}
-
-} // namespace
-
-std::string fretText(const FretList& frets) {
-    std::string text;
-    text.reserve(3 * kStringCount + 4);
-    for (int v : frets) {
-        appendNumber(text, v);
-        text += ' ';
+EntryTextBuffer::EntryTextBuffer(const Voicing& voicing) {
+    char* out = chars_;
+    char* const end = chars_ + sizeof chars_;
+    const auto write = [&out, end](int value) { out = std::to_chars(out, end, value).ptr; };
+    if (voicing.promoted) {
+        for (int i = 0; i < 6; ++i) *out++ = '0';
+    } else {
+        write(voicing.position);
+        write(voicing.stringSet);
+        write(voicing.top);
     }
-    return text;
+    *out++ = ' ';
+    for (int v : voicing.frets) {
+        write(v);
+        *out++ = ' ';
+    }
+    size_ = static_cast<std::size_t>(out - chars_);
 }
 
 std::string entryText(const Voicing& voicing) {
-    std::string text;
-    text.reserve(7 + 3 * kStringCount + 4);
-    if (voicing.promoted) {
-        text = "000000";
-    } else {
-        appendNumber(text, voicing.position);
-        appendNumber(text, voicing.stringSet);
-        appendNumber(text, voicing.top);
-    }
-    text += ' ';
-    text += fretText(voicing.frets);
-    return text;
+    return std::string(EntryTextBuffer(voicing).text());
+}
+
+std::string fretText(const FretList& frets) {
+    return std::string(EntryTextBuffer(Voicing{frets}).fretText());
 }
 
 bool operator==(const Voicing& voicing, std::string_view entry) {

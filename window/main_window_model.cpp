@@ -15,6 +15,9 @@ MainWindowModel::MainWindowModel(MidiSink& midi, int resultsWidth) : playback_(m
     // Opening the MIDI device comes first and sends nothing. Then the search state, the
     // note names, and the chord vocabulary, which is built in.
     search_.midiNoteTable = midiNoteTableFor(search_.stringNote);
+    const TuningPreset& standard = tuningPresets()[0];
+    for (int s = 0; s < kStringCount; ++s) window_.tunerLabels[s] = standard.labels[s];
+    window_.tuningButtonCaption = standard.buttonCaption;
     window_.rootGrid.names = noteNames();
     window_.bassGrid.names = noteNames();
     window_.itemEnabled.fill(true);

@@ -83,8 +83,8 @@ struct WindowState {
     // Tuning. Each tuner stands at its string's open note, so the positions are the search
     // state's stringNote itself.
     const StringNotes& tunerPositions;
-    std::array<std::string, kStringCount> tunerLabels{"E", "A", "D", "G", "B", "E"};
-    std::string tuningButtonCaption = "Standard Tuning";
+    std::array<std::string, kStringCount> tunerLabels; // standard tuning's at start
+    std::string tuningButtonCaption;                   // standard tuning's at start
     int tuningMark = 0;
 
     // Results.

@@ -17,6 +17,7 @@ EntryTextBuffer::EntryTextBuffer(const Voicing& voicing) {
         write(voicing.top);
     }
     *out++ = ' ';
+    keyLength_ = static_cast<std::size_t>(out - chars_);
     for (int v : voicing.frets) {
         write(v);
         *out++ = ' ';

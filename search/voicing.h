@@ -33,13 +33,12 @@ class EntryTextBuffer {
   public:
     explicit EntryTextBuffer(const Voicing& voicing);
     std::string_view text() const { return {chars_, size_}; }
-    std::string_view fretText() const { return text().substr(kKeyLength); }
-
-    static constexpr std::size_t kKeyLength = 7; // six digits and a blank
+    std::string_view fretText() const { return text().substr(keyLength_); }
 
   private:
-    // A key, and at most four characters for each fret value ("-28 ").
-    char chars_[kKeyLength + 4 * kStringCount];
+    // The key (six digits and a blank), and at most four characters a fret value ("-28 ").
+    char chars_[7 + 4 * kStringCount];
+    std::size_t keyLength_ = 0;
     std::size_t size_ = 0;
 };
 

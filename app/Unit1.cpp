@@ -37,7 +37,7 @@
 #include "banner_picture.h"
 #include "chord_vocabulary.h"
 #include "entry_widgets.h"
-#include "midi_playback.h"
+#include "instruments.h"
 #include "neck_widget.h"
 #include "results_canvas.h"
 #include "text_encoding.h"

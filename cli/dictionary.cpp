@@ -1,6 +1,7 @@
 #include "dictionary.h"
 
 #include "note_names.h"
+#include "recording_midi_sink.h"
 #include "script_session.h"
 #include "text_diagram.h"
 #include "text_encoding.h"

@@ -1,5 +1,6 @@
 #include "script_session.h"
 
+#include "instruments.h"
 #include "text_encoding.h"
 
 #include <nlohmann/json.hpp>

@@ -2,7 +2,7 @@
 // The headless session: the main window driven by one command a line, each command one user
 // action, with the state printed as one JSON object a line.
 #include "main_window_model.h"
-#include "midi_sink.h"
+#include "recording_midi_sink.h"
 
 #include <optional>
 #include <string>

@@ -3,19 +3,7 @@
 #include "fretboard.h"
 #include "midi_sink.h"
 
-#include <array>
-#include <cstdint>
-
 namespace tambrel {
-
-struct Instrument {
-    const char* name;
-    int program; // General MIDI program, counted from 0
-};
-constexpr int kInstrumentCount = 9;
-const std::array<Instrument, kInstrumentCount>& instrumentTable();
-
-constexpr std::uint32_t kFullVolume = 0x0000FFFF;
 
 class MidiPlayback {
   public:
@@ -23,9 +11,9 @@ class MidiPlayback {
     // an instrument is chosen.
     explicit MidiPlayback(MidiSink& sink) : sink_(sink) {}
 
-    // Program change to the chosen instrument. An index outside the table (a typed text that
-    // names no instrument) sends nothing.
-    void ComboBoxPatchChange(int itemIndex);
+    // Program change to instrument `itemIndex` of instrumentTable(). An index outside the table
+    // (a typed text that names no instrument) sends nothing.
+    void selectInstrument(int itemIndex);
 
     // One note-on per sounding string, lowest string first, each followed by a pause of
     // 25 x (tempo + 1) ms; muted strings send nothing and wait for nothing.
@@ -38,7 +26,5 @@ class MidiPlayback {
     MidiSink& sink_;
     int midiProgram_ = 0;
 };
-
-int strumPauseMilliseconds(int tempoPosition);
 
 } // namespace tambrel

@@ -2,8 +2,6 @@
 // Where the program's MIDI goes: short messages, the volume setting and the strum pauses, in
 // the order they are made. A device plays them; a recording keeps them for tests and scripts.
 #include <cstdint>
-#include <string>
-#include <vector>
 
 namespace tambrel {
 
@@ -18,32 +16,8 @@ class MidiSink {
     virtual void pause(int milliseconds) = 0;
 };
 
-// Keeps everything it receives, in order, as the lines of the session's "midi" log:
-// "0x00643090", "volume 0x0000FFFF", "pause 75".
-class RecordingMidiSink : public MidiSink {
-  public:
-    void shortMessage(std::uint32_t message) override;
-    void setVolume(std::uint32_t volume) override;
-    void pause(int milliseconds) override;
-
-    const std::vector<std::string>& log() const { return log_; }
-    std::vector<std::string> takeLog();
-
-  private:
-    std::vector<std::string> log_;
-};
-
-// Passes everything on to two sinks: the device, and the recording a session reports.
-class TeeMidiSink : public MidiSink {
-  public:
-    TeeMidiSink(MidiSink& first, MidiSink& second) : first_(first), second_(second) {}
-    void shortMessage(std::uint32_t message) override;
-    void setVolume(std::uint32_t volume) override;
-    void pause(int milliseconds) override;
-
-  private:
-    MidiSink& first_;
-    MidiSink& second_;
-};
+// The volume an instrument change sets: the low word (the left or only channel) full, the high
+// word 0.
+constexpr std::uint32_t kFullVolume = 0x0000FFFF;
 
 } // namespace tambrel

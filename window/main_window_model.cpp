@@ -3,6 +3,7 @@
 #include "main_window_model.h"
 
 #include "chord_names.h"
+#include "instruments.h"
 #include "results_layout.h"
 #include "tunings.h"
 #include "voicing_search.h"
@@ -111,7 +112,7 @@ void MainWindowModel::Image1MouseUp(int x, int y) {
 void MainWindowModel::ComboBoxPatchChange(int item) {
     window_.patchItem = item;
     if (item >= 0 && item < kInstrumentCount) window_.patchText = instrumentTable()[item].name;
-    playback_.ComboBoxPatchChange(item);
+    playback_.selectInstrument(item);
 }
 
 void MainWindowModel::setTempo(int position) {

@@ -2,7 +2,7 @@
 // must reach the synthesiser within 5 ms of the click. Reported as manual time per note, with the
 // worst case as a counter.
 #include "builtin_synth.h"
-#include "midi_output.h"
+#include "midi_device.h"
 
 #include <benchmark/benchmark.h>
 

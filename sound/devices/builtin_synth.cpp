@@ -1,10 +1,13 @@
 #include "builtin_synth.h"
 
+#include "general_midi_soundfont.h"
+
 #include <fluidsynth.h>
 
 #include <algorithm>
 #include <mutex>
 #include <unistd.h>
+#include <vector>
 
 #ifdef TAMBREL_HAVE_ALSA
 #include <alsa/asoundlib.h>
@@ -56,23 +59,6 @@ std::vector<std::string> availableAudioDrivers(fluid_settings_t* settings) {
 }
 
 } // namespace
-
-const std::vector<std::string>& generalMidiSoundFontPaths() {
-    static const std::vector<std::string> paths{
-        "/usr/share/sounds/sf2/default-GM.sf2", // Debian's alternative for the GM SoundFont
-        "/usr/share/sounds/sf2/FluidR3_GM.sf2",    "/usr/share/sounds/sf2/TimGM6mb.sf2",
-        "/usr/share/sounds/sf3/default-GM.sf3",    "/usr/share/soundfonts/default.sf2",
-        "/usr/share/soundfonts/FluidR3_GM.sf2",    "/usr/share/soundfonts/FluidR3_GM2-2.sf2",
-        "/usr/local/share/soundfonts/default.sf2",
-    };
-    return paths;
-}
-
-std::string findGeneralMidiSoundFont() {
-    for (const auto& path : generalMidiSoundFontPaths())
-        if (::access(path.c_str(), R_OK) == 0) return path;
-    return {};
-}
 
 std::unique_ptr<BuiltInSynth> BuiltInSynth::open(const SynthOptions& options) {
     quietenSoundLibraries();

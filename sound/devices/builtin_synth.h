@@ -1,32 +1,19 @@
 #pragma once
 // The built-in synthesiser: FluidSynth with a General MIDI SoundFont, playing through the
 // desktop's audio, or rendered by the caller when opened without an audio driver.
-#include "midi_output.h"
+#include "midi_backend.h"
+#include "synth_options.h"
 
+#include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
-#include <vector>
 
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 struct _fluid_audio_driver_t;
 
 namespace tambrel {
-
-// The places General MIDI SoundFonts are installed to, in order of preference.
-const std::vector<std::string>& generalMidiSoundFontPaths();
-// The first of them that can be read, or "" when there is none.
-std::string findGeneralMidiSoundFont();
-
-struct SynthOptions {
-    std::string soundFont;       // "" = findGeneralMidiSoundFont()
-    bool withAudioDriver = true; // false: nothing plays until render() is called
-    double sampleRate = 48000;
-    // FluidSynth audio drivers to try, in order; empty = the desktop's sound servers, then the
-    // sound devices. With "file", the audio goes to audioFile as raw 16-bit stereo.
-    std::vector<std::string> audioDrivers;
-    std::string audioFile;
-};
 
 class BuiltInSynth : public MidiBackend {
   public:

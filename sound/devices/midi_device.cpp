@@ -1,4 +1,4 @@
-#include "midi_output.h"
+#include "midi_device.h"
 
 #include <algorithm>
 #include <type_traits>

@@ -17,8 +17,8 @@
 
 #include "Unit1.h"
 #include "entry_widgets.h"
-#include "midi_sink.h"
 #include "neck_widget.h"
+#include "recording_midi_sink.h"
 #include "results_canvas.h"
 #include "text_encoding.h"
 

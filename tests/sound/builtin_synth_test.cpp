@@ -2,6 +2,8 @@
 // through its device must come out as the chosen instrument at the right pitch.
 #include "audio_analysis.h"
 #include "builtin_synth.h"
+#include "general_midi_soundfont.h"
+#include "midi_device.h"
 #include "midi_playback.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +52,7 @@ class BuiltInSynthOffline : public ::testing::Test {
         {
             MidiDevice device([&](int) { return std::make_unique<Forwarding>(*synth); });
             MidiPlayback playback(device);
-            playback.ComboBoxPatchChange(instrument);
+            playback.selectInstrument(instrument);
             if (volume != kFullVolume) device.setVolume(volume);
             device.shortMessage(0x00643090);
             EXPECT_TRUE(device.waitUntilIdle(std::chrono::milliseconds(5000)));
@@ -135,7 +137,7 @@ TEST_F(BuiltInSynthOffline, DevicePlaysThroughARunningAudioDriver) {
             return synth;
         });
         MidiPlayback playback(device);
-        playback.ComboBoxPatchChange(0);
+        playback.selectInstrument(0);
         MidiNoteTable table{};
         const int open[kStringCount] = {40, 45, 50, 55, 59, 64};
         for (int s = 0; s < kStringCount; ++s)

@@ -1,5 +1,5 @@
-#include "midi_decoder.h"
-#include "midi_ports.h"
+#include "midi_event.h"
+#include "running_status_decoder.h"
 
 #include <gtest/gtest.h>
 

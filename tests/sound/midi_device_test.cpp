@@ -1,5 +1,6 @@
-#include "midi_output.h"
+#include "midi_device.h"
 #include "midi_playback.h"
+#include "system_midi_outputs.h"
 
 #include <gtest/gtest.h>
 
@@ -139,7 +140,7 @@ TEST(MidiDevice, InstrumentChangeReachesTheOutputAsCompleteMessages) {
     Journal journal;
     MidiDevice device(fakeOutputs(journal));
     MidiPlayback playback(device);
-    playback.ComboBoxPatchChange(3); // "Muted guitar"
+    playback.selectInstrument(3); // "Muted guitar"
     ASSERT_TRUE(device.waitUntilIdle(milliseconds(2000)));
 
     const auto items = journal.snapshot();
@@ -156,7 +157,7 @@ TEST(MidiDevice, SlowOpeningOutputDelaysOnlyThePlayer) {
     const auto created = Clock::now();
     MidiDevice device(fakeOutputs(journal, milliseconds(300)));
     MidiPlayback playback(device);
-    playback.ComboBoxPatchChange(0);
+    playback.selectInstrument(0);
     playback.strumVoicing(kCMajor, standardTuning(), 2);
     EXPECT_LT(millisecondsBetween(created, Clock::now()), 50.0);
 
@@ -193,7 +194,7 @@ TEST(MidiDevice, SwitchingOutputCarriesTheInstrumentAndVolumeOver) {
     MidiDevice device(fakeOutputs(journal));
     MidiPlayback playback(device);
     EXPECT_EQ(device.selectedOutput(), 0);
-    playback.ComboBoxPatchChange(1); // "Jazz guitar", program 26
+    playback.selectInstrument(1); // "Jazz guitar", program 26
     device.selectOutput(2);
     EXPECT_EQ(device.selectedOutput(), 2);
     device.selectOutput(2); // already chosen: nothing happens
@@ -218,7 +219,7 @@ TEST(MidiDevice, OutputThatCannotOpenLeavesTheDeviceSilent) {
     Journal journal;
     MidiDevice device(fakeOutputs(journal, milliseconds(0), /*missingIndex=*/0));
     MidiPlayback playback(device);
-    playback.ComboBoxPatchChange(0);
+    playback.selectInstrument(0);
     playback.strumVoicing(kCMajor, standardTuning(), 0);
     ASSERT_TRUE(device.waitUntilIdle(milliseconds(2000)));
     EXPECT_TRUE(journal.snapshot().empty());
@@ -248,7 +249,7 @@ TEST(DefaultMidiDevice, OpensStrumsAndClosesWithWhateverTheMachineHas) {
     auto device = openDefaultMidiDevice();
     ASSERT_TRUE(device);
     MidiPlayback playback(*device);
-    playback.ComboBoxPatchChange(0);
+    playback.selectInstrument(0);
     playback.strumVoicing(kCMajor, standardTuning(), 0);
     EXPECT_LT(millisecondsBetween(started, Clock::now()), 50.0);
     EXPECT_TRUE(device->waitUntilIdle(milliseconds(10000)));

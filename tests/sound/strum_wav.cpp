@@ -4,6 +4,7 @@
 #include "audio_analysis.h"
 #include "builtin_synth.h"
 #include "midi_playback.h"
+#include "running_status_decoder.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
     std::vector<float> left, right;
     RenderingSink sink(*synth, left, right);
     MidiPlayback playback(sink);
-    playback.ComboBoxPatchChange(argc > 2 ? std::atoi(argv[2]) : 0);
+    playback.selectInstrument(argc > 2 ? std::atoi(argv[2]) : 0);
     FretList frets{99, 3, 2, 0, 1, 0};
     if (argc > 3)
         std::sscanf(argv[3], "%d %d %d %d %d %d", &frets[0], &frets[1], &frets[2], &frets[3],

@@ -2,7 +2,7 @@
 // A main window as the user meets it after start-up and the first resize (644 pixels, six
 // columns), with its MIDI recorded, and small readers for what the window shows.
 #include "main_window_model.h"
-#include "midi_sink.h"
+#include "recording_midi_sink.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,7 @@
 #pragma once
-// Short messages as a MIDI device reads them: the status byte travels in the lowest byte of the
-// 32-bit value, and a value whose first byte is a data byte continues the last status (running
-// status). The outputs receive complete messages.
+// A complete MIDI message, as the outputs receive it.
 #include <array>
 #include <cstdint>
-#include <optional>
 
 namespace tambrel {
 
@@ -26,18 +23,7 @@ struct MidiEvent {
 // 1 for program change and channel pressure, 0..2 for system messages.
 int midiDataByteCount(std::uint8_t status);
 
-// Turns short messages into complete messages, keeping running status as a device does.
-class RunningStatusDecoder {
-  public:
-    // The complete message, or nothing when the value cannot be read: data without a status to
-    // continue, a system-exclusive start, or a status byte where a data byte belongs.
-    std::optional<MidiEvent> decode(std::uint32_t message);
-
-    std::uint8_t runningStatus() const { return runningStatus_; }
-    void reset() { runningStatus_ = 0; }
-
-  private:
-    std::uint8_t runningStatus_ = 0; // 0 = none
-};
+// The controller-7 message for a one-control volume: the low word scaled to 0..127.
+MidiEvent channelVolumeEvent(std::uint32_t volume, int channel = 0);
 
 } // namespace tambrel

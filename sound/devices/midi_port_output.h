@@ -1,16 +1,13 @@
 #pragma once
-// The system's MIDI output ports (the ALSA sequencer on Linux) through RtMidi.
-#include "midi_output.h"
+// A system MIDI output port (the ALSA sequencer on Linux) through RtMidi.
+#include "midi_backend.h"
 
-#include <string>
-#include <vector>
+#include <cstdint>
+#include <memory>
 
 class RtMidiOut;
 
 namespace tambrel {
-
-// The names of the system's MIDI output ports; empty when there is no MIDI system. Never throws.
-std::vector<std::string> midiPortNames();
 
 class MidiPortOutput : public MidiBackend {
   public:
@@ -27,8 +24,5 @@ class MidiPortOutput : public MidiBackend {
     explicit MidiPortOutput(std::unique_ptr<RtMidiOut> out);
     std::unique_ptr<RtMidiOut> out_;
 };
-
-// The controller-7 message for a one-control volume: the low word scaled to 0..127.
-MidiEvent channelVolumeEvent(std::uint32_t volume, int channel = 0);
 
 } // namespace tambrel

@@ -1,9 +1,25 @@
-#include "midi_output.h"
+#include "system_midi_outputs.h"
 
 #include "builtin_synth.h"
-#include "midi_ports.h"
+#include "midi_port_output.h"
+#include "rtmidi_client.h"
+
+#include <RtMidi.h>
 
 namespace tambrel {
+
+std::vector<std::string> midiPortNames() {
+    std::vector<std::string> names;
+    try {
+        auto out = openRtMidiClient();
+        if (!out) return names;
+        const unsigned count = out->getPortCount();
+        for (unsigned i = 0; i < count; ++i) names.push_back(out->getPortName(i));
+    } catch (...) {
+        names.clear();
+    }
+    return names;
+}
 
 std::vector<std::string> midiOutputChoices() {
     std::vector<std::string> choices{kBuiltInSynthesiserName};

@@ -1,31 +1,6 @@
-#include "midi_decoder.h"
+#include "running_status_decoder.h"
 
 namespace tambrel {
-
-int midiDataByteCount(std::uint8_t status) {
-    switch (status & 0xF0) {
-    case 0x80:
-    case 0x90:
-    case 0xA0:
-    case 0xB0:
-    case 0xE0:
-        return 2;
-    case 0xC0:
-    case 0xD0:
-        return 1;
-    default:
-        break;
-    }
-    switch (status) {
-    case 0xF1: // time code quarter frame
-    case 0xF3: // song select
-        return 1;
-    case 0xF2: // song position
-        return 2;
-    default:
-        return 0;
-    }
-}
 
 std::optional<MidiEvent> RunningStatusDecoder::decode(std::uint32_t message) {
     const std::uint8_t bytes[3] = {static_cast<std::uint8_t>(message & 0xFF),

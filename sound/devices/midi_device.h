@@ -8,42 +8,27 @@
 // the built-in synthesiser or a system MIDI port. An output that cannot be opened leaves the
 // device silent; nothing is reported.
 //
-// Typical use, on the user-interface thread:
+// Typical use, on the user-interface thread (the program's outputs: system_midi_outputs.h):
 //     auto device = tambrel::openDefaultMidiDevice();      // first thing at start-up
 //     tambrel::MidiPlayback playback(*device);               // the device is the MidiSink
 //     for (auto& name : tambrel::midiOutputChoices()) ...    // "MIDI output" menu items
 //     device->selectOutput(index);                           // when one of them is chosen
-#include "midi_decoder.h"
+#include "midi_backend.h"
 #include "midi_sink.h"
+#include "running_status_decoder.h"
 
 #include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <string>
 #include <thread>
 #include <variant>
-#include <vector>
 
 namespace tambrel {
-
-// Where the player sends complete messages. Called on the player thread only.
-class MidiBackend {
-  public:
-    virtual ~MidiBackend() = default;
-    virtual void send(const MidiEvent& event) = 0;
-    // A one-control device's volume: the low word, 0 silent to 0xFFFF full, for both channels.
-    virtual void setVolume(std::uint32_t volume) = 0;
-};
-
-// The output for an index of midiOutputChoices(), or nullptr when it cannot be opened.
-// It is called on the player thread and may take its time (loading a SoundFont).
-using MidiBackendFactory = std::function<std::unique_ptr<MidiBackend>(int outputIndex)>;
 
 class MidiDevice : public MidiSink {
   public:
@@ -107,18 +92,5 @@ class MidiDevice : public MidiSink {
 
     std::thread player_;
 };
-
-// Index 0 of midiOutputChoices(): the built-in synthesiser.
-inline constexpr const char* kBuiltInSynthesiserName = "Built-in synthesiser";
-
-// The outputs a user can choose: the built-in synthesiser first, then the system's MIDI output
-// ports (none when the system has no MIDI sequencer). Fast; never throws.
-std::vector<std::string> midiOutputChoices();
-
-// Opens the outputs of midiOutputChoices() by index.
-MidiBackendFactory systemMidiBackends();
-
-// The program's device: the built-in synthesiser, loaded on the player thread. Returns at once.
-std::unique_ptr<MidiDevice> openDefaultMidiDevice();
 
 } // namespace tambrel

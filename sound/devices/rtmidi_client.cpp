@@ -1,0 +1,39 @@
+#include "rtmidi_client.h"
+
+#include <RtMidi.h>
+
+#include <unistd.h>
+
+namespace tambrel {
+
+namespace {
+
+constexpr const char* kClientName = "Tambrel";
+
+void ignoreRtMidiError(RtMidiError::Type, const std::string&, void*) {}
+
+// RtMidi cannot tell a machine without a MIDI system from a broken one and complains loudly on
+// stderr before it throws; where the sequencer device is missing there is nothing to ask.
+bool midiSystemPresent() {
+#if defined(__linux__)
+    return ::access("/dev/snd/seq", R_OK | W_OK) == 0;
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+std::unique_ptr<RtMidiOut> openRtMidiClient() {
+    if (!midiSystemPresent()) return nullptr;
+#if defined(__linux__)
+    constexpr RtMidi::Api api = RtMidi::LINUX_ALSA;
+#else
+    constexpr RtMidi::Api api = RtMidi::UNSPECIFIED;
+#endif
+    auto out = std::make_unique<RtMidiOut>(api, kClientName);
+    out->setErrorCallback(ignoreRtMidiError, nullptr);
+    return out;
+}
+
+} // namespace tambrel

@@ -6,8 +6,9 @@
 #include <memory>
 #include <vector>
 
+#include "deferred_midi_sink.h"
 #include "main_window_model.h"
-#include "sound_output.h"
+#include "midi_output.h"
 
 class QAction;
 class QActionGroup;

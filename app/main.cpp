@@ -3,7 +3,7 @@
 
 #include "Unit1.h"
 #include "application.h"
-#include "sound_output.h"
+#include "midi_output.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

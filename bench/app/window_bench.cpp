@@ -21,9 +21,9 @@
 #include "Unit1.h"
 #include "application.h"
 #include "entry_widgets.h"
+#include "midi_output.h"
 #include "paint_counter.h"
 #include "results_canvas.h"
-#include "sound_output.h"
 
 namespace {
 

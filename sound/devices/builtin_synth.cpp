@@ -1,17 +1,16 @@
 #include "builtin_synth.h"
 
 #include "general_midi_soundfont.h"
+#include "sound_diagnostics.h"
+#include "sound_library_logs.h"
 
 #include <fluidsynth.h>
 
 #include <algorithm>
-#include <mutex>
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 #include <vector>
-
-#ifdef TAMBREL_HAVE_ALSA
-#include <alsa/asoundlib.h>
-#endif
 
 namespace tambrel {
 
@@ -30,23 +29,27 @@ constexpr int kPeriods = 4;
 // devices. JACK is left out: opening it may start a server; SDL needs its own set-up.
 constexpr const char* kAudioDrivers[] = {"pulseaudio", "pipewire", "alsa", "oss"};
 
-#ifdef TAMBREL_HAVE_ALSA
-void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
-#endif
+std::string joined(const std::vector<std::string>& items) {
+    std::string text;
+    for (const auto& item : items) text += (text.empty() ? "" : ", ") + item;
+    return text;
+}
 
-// A machine without sound makes the libraries complain on stderr for every device they try;
-// the program runs silently then, so their messages are of no use.
-void quietenSoundLibraries() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        fluid_set_log_function(FLUID_ERR, nullptr, nullptr);
-        fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
-        fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
-        fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
-#ifdef TAMBREL_HAVE_ALSA
-        snd_lib_error_set_handler(ignoreAlsaError);
-#endif
-    });
+// The SoundFont to load, "" when there is none; the diagnostics say where it was looked for.
+std::string soundFontFor(const SynthOptions& options) {
+    if (!options.soundFont.empty()) {
+        if (::access(options.soundFont.c_str(), R_OK) == 0) return options.soundFont;
+        reportSoundEvent("SoundFont " + options.soundFont +
+                         " cannot be read: " + std::strerror(errno));
+        return {};
+    }
+    std::string found = findGeneralMidiSoundFont();
+    if (found.empty())
+        reportSoundEvent("no General MIDI SoundFont found; looked for " +
+                         joined(generalMidiSoundFontPaths()));
+    else
+        reportSoundEvent("General MIDI SoundFont found: " + found);
+    return found;
 }
 
 std::vector<std::string> availableAudioDrivers(fluid_settings_t* settings) {
@@ -61,14 +64,16 @@ std::vector<std::string> availableAudioDrivers(fluid_settings_t* settings) {
 } // namespace
 
 std::unique_ptr<BuiltInSynth> BuiltInSynth::open(const SynthOptions& options) {
-    quietenSoundLibraries();
-    const std::string soundFont =
-        options.soundFont.empty() ? findGeneralMidiSoundFont() : options.soundFont;
-    if (soundFont.empty() || ::access(soundFont.c_str(), R_OK) != 0) return nullptr;
+    routeSoundLibraryLogs();
+    const std::string soundFont = soundFontFor(options);
+    if (soundFont.empty()) return nullptr;
 
     std::unique_ptr<BuiltInSynth> self(new BuiltInSynth);
     self->settings_ = new_fluid_settings();
-    if (!self->settings_) return nullptr;
+    if (!self->settings_) {
+        reportSoundEvent("the built-in synthesiser's settings could not be made");
+        return nullptr;
+    }
     fluid_settings_t* settings = self->settings_;
     fluid_settings_setnum(settings, "synth.sample-rate", options.sampleRate);
     fluid_settings_setnum(settings, "synth.gain", kFullGain);
@@ -80,7 +85,10 @@ std::unique_ptr<BuiltInSynth> BuiltInSynth::open(const SynthOptions& options) {
     fluid_settings_setint(settings, "audio.periods", kPeriods);
 
     self->synth_ = new_fluid_synth(settings);
-    if (!self->synth_) return nullptr;
+    if (!self->synth_) {
+        reportSoundEvent("the built-in synthesiser could not be made");
+        return nullptr;
+    }
     double rate = options.sampleRate;
     fluid_settings_getnum(settings, "synth.sample-rate", &rate);
     self->sampleRate_ = rate;
@@ -93,19 +101,32 @@ std::unique_ptr<BuiltInSynth> BuiltInSynth::open(const SynthOptions& options) {
             fluid_settings_setstr(settings, "audio.file.type", "raw");
         }
         for (const auto& name : wanted) {
-            if (std::find(available.begin(), available.end(), name) == available.end()) continue;
+            if (std::find(available.begin(), available.end(), name) == available.end()) {
+                reportSoundEvent("audio driver " + name + ": not in this FluidSynth");
+                continue;
+            }
             fluid_settings_setstr(settings, "audio.driver", name.c_str());
             self->driver_ = new_fluid_audio_driver(settings, self->synth_);
             if (self->driver_) {
                 self->audioDriver_ = name;
+                reportSoundEvent("audio driver " + name + " opened");
                 break;
             }
+            reportSoundEvent("audio driver " + name + " could not be opened");
         }
-        if (!self->driver_) return nullptr;
+        if (!self->driver_) {
+            reportSoundEvent("no audio driver could be opened (tried " + joined(wanted) +
+                             "): the built-in synthesiser stays silent");
+            return nullptr;
+        }
     }
     // After the audio output: a machine without one is spared the loading. The driver plays
     // silence meanwhile.
-    if (fluid_synth_sfload(self->synth_, soundFont.c_str(), 1) == FLUID_FAILED) return nullptr;
+    if (fluid_synth_sfload(self->synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
+        reportSoundEvent("SoundFont " + soundFont + " could not be loaded");
+        return nullptr;
+    }
+    reportSoundEvent("SoundFont loaded: " + soundFont);
     return self;
 }
 

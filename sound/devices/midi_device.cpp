@@ -1,6 +1,10 @@
 #include "midi_device.h"
 
+#include "sound_diagnostics.h"
+
 #include <algorithm>
+#include <exception>
+#include <string>
 #include <type_traits>
 
 namespace tambrel {
@@ -117,7 +121,12 @@ void MidiDevice::play(const Item& item) {
                 } else if constexpr (std::is_same_v<T, Select>) {
                     backend_.reset(); // one synthesiser in memory at a time
                     backend_ = factory_ ? factory_(it.index) : nullptr;
-                    if (!backend_) return;
+                    if (!backend_) {
+                        reportSoundEvent("output " + std::to_string(it.index) +
+                                         " could not be opened: no sound until another output "
+                                         "is chosen");
+                        return;
+                    }
                     // The new output plays what was chosen on the old one.
                     for (int channel = 0; channel < 16; ++channel) {
                         if (programs_[channel] < 0) continue;
@@ -129,9 +138,19 @@ void MidiDevice::play(const Item& item) {
                 }
             },
             item);
-    } catch (...) {
+    } catch (const std::exception& error) {
         // An output that fails is as silent as a missing one.
+        reportFailure(item, error.what());
+    } catch (...) {
+        reportFailure(item, "unknown error");
     }
+}
+
+void MidiDevice::reportFailure(const Item& item, const char* what) {
+    if (const auto* select = std::get_if<Select>(&item))
+        reportSoundEvent("output " + std::to_string(select->index) + " failed to open: " + what);
+    else
+        reportSoundEvent(std::string("output failed while playing: ") + what);
 }
 
 void MidiDevice::deliver(const MidiEvent& event) {

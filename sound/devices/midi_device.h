@@ -6,7 +6,7 @@
 // behind it, so a strum keeps its timing while the window goes on, and a strum asked for during
 // another one is played after it. The player hands complete messages to an output (MidiBackend):
 // the built-in synthesiser or a system MIDI port. An output that cannot be opened leaves the
-// device silent; nothing is reported.
+// device silent; the sound diagnostics (TAMBREL_DEBUG=1) tell why.
 //
 // Typical use, on the user-interface thread (the program's outputs: system_midi_outputs.h):
 //     auto device = tambrel::openDefaultMidiDevice();      // first thing at start-up
@@ -73,6 +73,7 @@ class MidiDevice : public MidiSink {
     void run();
     void play(const Item& item);
     void deliver(const MidiEvent& event);
+    static void reportFailure(const Item& item, const char* what);
 
     MidiBackendFactory factory_;
     mutable std::mutex mutex_;

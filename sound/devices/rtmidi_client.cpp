@@ -1,5 +1,8 @@
 #include "rtmidi_client.h"
 
+#include "sound_diagnostics.h"
+#include "sound_library_logs.h"
+
 #include <RtMidi.h>
 
 #include <unistd.h>
@@ -10,7 +13,9 @@ namespace {
 
 constexpr const char* kClientName = "Tambrel";
 
-void ignoreRtMidiError(RtMidiError::Type, const std::string&, void*) {}
+void reportRtMidiError(RtMidiError::Type, const std::string& text, void*) {
+    reportSoundEvent("RtMidi: " + text);
+}
 
 // RtMidi cannot tell a machine without a MIDI system from a broken one and complains loudly on
 // stderr before it throws; where the sequencer device is missing there is nothing to ask.
@@ -25,14 +30,19 @@ bool midiSystemPresent() {
 } // namespace
 
 std::unique_ptr<RtMidiOut> openRtMidiClient() {
-    if (!midiSystemPresent()) return nullptr;
+    if (!midiSystemPresent()) {
+        reportSoundEvent("no MIDI ports: the MIDI sequencer /dev/snd/seq cannot be opened");
+        return nullptr;
+    }
+    // RtMidi talks to ALSA, whose own messages go where the synthesiser's go.
+    routeSoundLibraryLogs();
 #if defined(__linux__)
     constexpr RtMidi::Api api = RtMidi::LINUX_ALSA;
 #else
     constexpr RtMidi::Api api = RtMidi::UNSPECIFIED;
 #endif
     auto out = std::make_unique<RtMidiOut>(api, kClientName);
-    out->setErrorCallback(ignoreRtMidiError, nullptr);
+    out->setErrorCallback(reportRtMidiError, nullptr);
     return out;
 }
 

@@ -7,8 +7,8 @@ class RtMidiOut;
 
 namespace tambrel {
 
-// A client whose errors are ignored, or nullptr when the system has no MIDI sequencer. Throws
-// RtMidiError when the client cannot be made.
+// A client whose errors go to the sound diagnostics instead of stderr, or nullptr when the
+// system has no MIDI sequencer. Throws RtMidiError when the client cannot be made.
 std::unique_ptr<RtMidiOut> openRtMidiClient();
 
 } // namespace tambrel

@@ -3,8 +3,11 @@
 #include "builtin_synth.h"
 #include "midi_port_output.h"
 #include "rtmidi_client.h"
+#include "sound_diagnostics.h"
 
 #include <RtMidi.h>
+
+#include <exception>
 
 namespace tambrel {
 
@@ -15,6 +18,9 @@ std::vector<std::string> midiPortNames() {
         if (!out) return names;
         const unsigned count = out->getPortCount();
         for (unsigned i = 0; i < count; ++i) names.push_back(out->getPortName(i));
+    } catch (const std::exception& error) {
+        reportSoundEvent(std::string("no MIDI ports: ") + error.what());
+        names.clear();
     } catch (...) {
         names.clear();
     }
@@ -29,8 +35,15 @@ std::vector<std::string> midiOutputChoices() {
 
 MidiBackendFactory systemMidiBackends() {
     return [](int index) -> std::unique_ptr<MidiBackend> {
-        if (index == 0) return BuiltInSynth::open();
-        if (index > 0) return MidiPortOutput::open(index - 1);
+        if (index == 0) {
+            reportSoundEvent("output 0: the built-in synthesiser");
+            return BuiltInSynth::open();
+        }
+        if (index > 0) {
+            reportSoundEvent("output " + std::to_string(index) + ": MIDI port " +
+                             std::to_string(index - 1));
+            return MidiPortOutput::open(index - 1);
+        }
         return nullptr;
     };
 }

@@ -9,9 +9,10 @@
 #include <span>
 #include <string>
 
-struct _fluid_hashtable_t;
-struct _fluid_synth_t;
-struct _fluid_audio_driver_t;
+// FluidSynth's own type names, declared here to keep its header out of the program's.
+struct _fluid_hashtable_t;    // NOLINT(bugprone-reserved-identifier)
+struct _fluid_synth_t;        // NOLINT(bugprone-reserved-identifier)
+struct _fluid_audio_driver_t; // NOLINT(bugprone-reserved-identifier)
 
 namespace tambrel {
 

@@ -18,7 +18,7 @@ constexpr std::chrono::milliseconds kScheduleSlack{50};
 MidiDevice::MidiDevice(MidiBackendFactory factory, int outputIndex)
     : factory_(std::move(factory)), selected_(outputIndex) {
     programs_.fill(-1);
-    queue_.push_back(Select{outputIndex});
+    queue_.emplace_back(Select{outputIndex});
     try {
         player_ = std::thread([this] { run(); });
     } catch (...) {
@@ -72,7 +72,7 @@ void MidiDevice::enqueue(Item item) {
     {
         std::lock_guard lock(mutex_);
         if (stopping_ || !player_.joinable()) return;
-        queue_.push_back(std::move(item));
+        queue_.push_back(item);
     }
     wake_.notify_one();
 }
@@ -83,7 +83,7 @@ void MidiDevice::run() {
         if (queue_.empty()) pauseEnd_.reset(); // idle: the next strum keeps its own time
         wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
         if (stopping_) break;
-        Item item = std::move(queue_.front());
+        Item item = queue_.front();
         queue_.pop_front();
         busy_ = true;
         if (const auto* pause = std::get_if<Pause>(&item)) {

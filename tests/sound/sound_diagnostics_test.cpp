@@ -84,7 +84,7 @@ class CapturedStderr {
 
 // A file that exists but holds no SoundFont.
 std::string notASoundFont() {
-    const std::string path = ::testing::TempDir() + "tambrel_not_a_soundfont.sf2";
+    std::string path = ::testing::TempDir() + "tambrel_not_a_soundfont.sf2";
     std::ofstream(path) << "not a SoundFont";
     return path;
 }
@@ -115,6 +115,7 @@ TEST(SoundDiagnostics, EachEventIsOneLineWithItsBeginning) {
 TEST(SoundDiagnostics, LinesFromSeveralThreadsStayWhole) {
     CollectedLines on(true);
     std::vector<std::thread> threads;
+    threads.reserve(4);
     for (int t = 0; t < 4; ++t)
         threads.emplace_back([t] {
             for (int i = 0; i < 100; ++i)

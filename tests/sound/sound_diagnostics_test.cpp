@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace tambrel {
@@ -82,6 +83,24 @@ class CapturedStderr {
     int saved_;
 };
 
+// Opening the synthesiser rendered by the caller, from `soundFont`.
+SynthOptions offline(std::string soundFont) {
+    SynthOptions options;
+    options.withAudioDriver = false;
+    options.soundFont = std::move(soundFont);
+    return options;
+}
+
+// What a failed opening writes to file descriptor 2 with the diagnostics off.
+std::string stderrOfFailedOpeningWhenOff(const SynthOptions& options) {
+    const bool wasEnabled = soundDiagnosticsEnabled();
+    setSoundDiagnosticsEnabled(false);
+    CapturedStderr stderrText;
+    EXPECT_FALSE(BuiltInSynth::open(options));
+    setSoundDiagnosticsEnabled(wasEnabled);
+    return stderrText.text();
+}
+
 // A file that exists but holds no SoundFont.
 std::string notASoundFont() {
     std::string path = ::testing::TempDir() + "tambrel_not_a_soundfont.sf2";
@@ -128,9 +147,7 @@ TEST(SoundDiagnostics, LinesFromSeveralThreadsStayWhole) {
 }
 
 TEST(SoundDiagnostics, MissingSoundFontIsReportedOnlyWhenAskedFor) {
-    SynthOptions options;
-    options.withAudioDriver = false;
-    options.soundFont = "/nonexistent/none.sf2";
+    const SynthOptions options = offline("/nonexistent/none.sf2");
     {
         CollectedLines on(true);
         EXPECT_FALSE(BuiltInSynth::open(options));
@@ -138,12 +155,7 @@ TEST(SoundDiagnostics, MissingSoundFontIsReportedOnlyWhenAskedFor) {
                   std::vector<std::string>{"tambrel: sound: SoundFont /nonexistent/none.sf2 "
                                            "cannot be read: No such file or directory"});
     }
-    const bool wasEnabled = soundDiagnosticsEnabled();
-    setSoundDiagnosticsEnabled(false);
-    CapturedStderr stderrText;
-    EXPECT_FALSE(BuiltInSynth::open(options));
-    setSoundDiagnosticsEnabled(wasEnabled);
-    EXPECT_EQ(stderrText.text(), "");
+    EXPECT_EQ(stderrOfFailedOpeningWhenOff(options), "");
 }
 
 // The libraries' own complaints come through with the diagnostics, and stay off stderr without.
@@ -158,12 +170,7 @@ TEST(SoundDiagnostics, FluidSynthsOwnMessagesGoWhereTheDiagnosticsGo) {
         EXPECT_TRUE(on.has("tambrel: sound: FluidSynth error: ")) << on.lines().size();
         EXPECT_TRUE(on.has("audio driver file could not be opened"));
     }
-    const bool wasEnabled = soundDiagnosticsEnabled();
-    setSoundDiagnosticsEnabled(false);
-    CapturedStderr stderrText;
-    EXPECT_FALSE(BuiltInSynth::open(options));
-    setSoundDiagnosticsEnabled(wasEnabled);
-    EXPECT_EQ(stderrText.text(), "");
+    EXPECT_EQ(stderrOfFailedOpeningWhenOff(options), "");
     std::remove(options.soundFont.c_str());
 }
 
@@ -206,10 +213,7 @@ TEST(SoundDiagnostics, DeviceTellsWhyItIsSilent) {
 // Run by CTest with TAMBREL_DEBUG set and unset, which look for its line on the real stderr.
 TEST(SoundDiagnosticsEnvironment, FollowTambrelDebug) {
     EXPECT_EQ(soundDiagnosticsEnabled(), soundDiagnosticsRequested(std::getenv("TAMBREL_DEBUG")));
-    SynthOptions options;
-    options.withAudioDriver = false;
-    options.soundFont = "/nonexistent/from-the-environment.sf2";
-    EXPECT_FALSE(BuiltInSynth::open(options));
+    EXPECT_FALSE(BuiltInSynth::open(offline("/nonexistent/from-the-environment.sf2")));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <iterator>
 #include <string_view>
 #include <unordered_set>
 
@@ -101,9 +102,13 @@ void expandVariants(const Candidate& c, std::vector<std::string> variants,
     }
 }
 
-// All names read with `root` as the root, appended to `names` unsorted.
-void nameFromRoot(const std::vector<int>& tones, int root, bool isChordRoot, int bassNote,
-                  const NoteNames& noteName, std::vector<std::string>& names) {
+// The reading from `root`, its names appended to reading.names unsorted.
+RootReading nameFromRoot(const std::vector<int>& tones, int root, bool isChordRoot, int bassNote,
+                         const NoteNames& noteName) {
+    RootReading reading;
+    reading.root = root;
+    reading.bassIsRoot = bassNote == root;
+    std::vector<std::string>& names = reading.names;
     Candidate c;
     c.rootName = noteName[root];
     if (bassNote != root) c.bassPart = "/" + noteName[bassNote];
@@ -112,6 +117,7 @@ void nameFromRoot(const std::vector<int>& tones, int root, bool isChordRoot, int
     intervals.reserve(tones.size());
     for (int t : tones) intervals.push_back((t - root + 12) % 12);
     std::sort(intervals.begin(), intervals.end());
+    reading.intervals = intervals;
 
     std::string quality;
 
@@ -121,23 +127,29 @@ void nameFromRoot(const std::vector<int>& tones, int root, bool isChordRoot, int
     if (third == intervals.end()) {
         c.no3 = true;
     } else {
+        reading.third = *third;
         if (*third == 3) quality += "m";
         intervals.erase(third);
     }
 
     // A perfect fifth wins; otherwise the lowest of a diminished or augmented one.
-    if (!removeFirst(intervals, 7)) {
+    if (removeFirst(intervals, 7)) {
+        reading.fifth = 7;
+    } else {
         const auto fifth = std::find_if(intervals.begin(), intervals.end(),
                                         [](int i) { return i == 6 || i == 8; });
         if (fifth == intervals.end()) {
             c.no5 = true;
         } else {
+            reading.fifth = *fifth;
             quality += *fifth == 8 ? "/5+" : "/5-";
             intervals.erase(fifth);
         }
     }
 
     for (int i : intervals) quality += kIntervalPieces[i];
+    reading.others = intervals;
+    reading.quality = quality;
 
     std::string omission;
     if (c.no3) omission += " (no3)";
@@ -161,12 +173,13 @@ void nameFromRoot(const std::vector<int>& tones, int root, bool isChordRoot, int
     }
 
     expandVariants(c, std::move(variants), names);
+    return reading;
 }
 
 } // namespace
 
-std::vector<std::string> listChordNames(std::vector<int> chordTones, int bassNote,
-                                        const NoteNames& rootGridNames) {
+std::vector<RootReading> chordReadings(std::vector<int> chordTones, int bassNote,
+                                       const NoteNames& rootGridNames) {
     if (!isPitchClass(bassNote) || !std::all_of(chordTones.begin(), chordTones.end(), isPitchClass))
         return {};
 
@@ -174,9 +187,20 @@ std::vector<std::string> listChordNames(std::vector<int> chordTones, int bassNot
     if (std::find(chordTones.begin(), chordTones.end(), bassNote) == chordTones.end())
         chordTones.push_back(bassNote);
 
-    std::vector<std::string> names;
+    std::vector<RootReading> readings;
+    readings.reserve(chordTones.size());
     for (std::size_t j = 0; j < chordTones.size(); ++j)
-        nameFromRoot(chordTones, chordTones[j], j == 0, bassNote, rootGridNames, names);
+        readings.push_back(
+            nameFromRoot(chordTones, chordTones[j], j == 0, bassNote, rootGridNames));
+    return readings;
+}
+
+std::vector<std::string> listChordNames(std::vector<int> chordTones, int bassNote,
+                                        const NoteNames& rootGridNames) {
+    std::vector<std::string> names;
+    for (RootReading& reading : chordReadings(std::move(chordTones), bassNote, rootGridNames))
+        names.insert(names.end(), std::make_move_iterator(reading.names.begin()),
+                     std::make_move_iterator(reading.names.end()));
 
     std::sort(names.begin(), names.end(), byteLess);
 

@@ -18,4 +18,22 @@ namespace tambrel {
 std::vector<std::string> listChordNames(std::vector<int> chordTones, int bassNote,
                                         const NoteNames& rootGridNames);
 
+// What the naming reads with one candidate root: the chord's tones above it and every name it
+// builds from them, before the list sorts and merges the names of all roots.
+struct RootReading {
+    int root = 0;
+    bool bassIsRoot = false;
+    std::vector<int> intervals;     // every tone above this root, ascending (a doubled tone twice)
+    int third = -1;                 // the interval taken as the third, 3 or 4; -1 when none
+    int fifth = -1;                 // 7, or the 6 or 8 taken for it; -1 when none
+    std::vector<int> others;        // the intervals left after the third and the fifth
+    std::string quality;            // the quality text: "m/5-/6+", "" for the major triad
+    std::vector<std::string> names; // the names built from this root, in the order built
+};
+
+// The readings of the list's candidate roots, in the list's order of roots: each chord tone
+// in turn, the bass last when it is not a chord tone. Empty where listChordNames is.
+std::vector<RootReading> chordReadings(std::vector<int> chordTones, int bassNote,
+                                       const NoteNames& rootGridNames);
+
 } // namespace tambrel

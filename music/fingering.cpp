@@ -1,0 +1,95 @@
+#include "fingering.h"
+
+#include "chord_names.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tambrel {
+namespace {
+
+bool isFretSeparator(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == '-' || c == '.' || c == '/';
+}
+
+bool isMute(std::string_view entry) {
+    return entry == "x" || entry == "X";
+}
+
+} // namespace
+
+FretListReading readFretList(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    if (text.empty()) return {std::nullopt, "no fret list: write six frets or x, low string first"};
+
+    std::vector<std::string_view> entries;
+    const bool separated = std::any_of(text.begin(), text.end(), isFretSeparator);
+    if (separated) {
+        std::size_t start = 0;
+        while (start < text.size()) {
+            while (start < text.size() && isFretSeparator(text[start])) ++start;
+            std::size_t end = start;
+            while (end < text.size() && !isFretSeparator(text[end])) ++end;
+            if (end > start) entries.push_back(text.substr(start, end - start));
+            start = end;
+        }
+    } else {
+        if (text.size() > kStringCount &&
+            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return {std::nullopt, "'" + std::string(text) +
+                                      "': frets above 9 need blanks or commas between the strings"};
+        for (std::size_t i = 0; i < text.size(); ++i) entries.push_back(text.substr(i, 1));
+    }
+    if (entries.size() != static_cast<std::size_t>(kStringCount))
+        return {std::nullopt, "'" + std::string(text) + "' has " + std::to_string(entries.size()) +
+                                  " strings; a fret list has six, low string first"};
+
+    FretList frets{};
+    for (int s = 0; s < kStringCount; ++s) {
+        const std::string_view entry = entries[s];
+        if (isMute(entry)) {
+            frets[s] = kMuted;
+            continue;
+        }
+        const bool digits =
+            entry.size() <= 2 &&
+            std::all_of(entry.begin(), entry.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const int fret = digits ? std::atoi(std::string(entry).c_str()) : -1;
+        if (!digits || fret > kHighestNamedFret)
+            return {std::nullopt, "'" + std::string(entry) + "' is neither a fret from 0 to " +
+                                      std::to_string(kHighestNamedFret) + " nor x"};
+        frets[s] = fret;
+    }
+    return {frets, {}};
+}
+
+FingeringNames nameFingering(const FretList& frets, const MidiNoteTable& midi,
+                             const NoteNames& names) {
+    FingeringNames named;
+    named.pitchClass.fill(-1);
+    std::vector<std::pair<int, int>> sounding; // MIDI note, pitch class
+    for (int s = 0; s < kStringCount; ++s) {
+        const int fret = std::abs(frets[s]);
+        if (frets[s] == kMuted || fret >= kFretColumns) continue;
+        const int note = midi[s][fret];
+        const int pitch = ((note % 12) + 12) % 12;
+        named.pitchClass[s] = pitch;
+        named.noteName[s] = names[pitch];
+        sounding.emplace_back(note, pitch);
+    }
+    if (sounding.empty()) return named;
+
+    std::stable_sort(sounding.begin(), sounding.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [note, pitch] : sounding) {
+        if (std::find(named.tones.begin(), named.tones.end(), pitch) == named.tones.end())
+            named.tones.push_back(pitch);
+    }
+    named.bass = named.tones.front();
+    named.readings = plainReadings(named.tones, named.bass, names);
+    named.engineNames = listChordNames(named.tones, named.bass, names);
+    return named;
+}
+
+} // namespace tambrel

@@ -1,0 +1,39 @@
+#pragma once
+// The chord's readings in plain standard notation, best first: "Cm7b5 — C Eb Gb Bb" for the
+// tones C D# F# A#, "C/E — C E G" for C E G over E. Each reading is one candidate root of the
+// chord name list, written by spellChord.
+#include "chord_names.h"
+#include "chord_spelling.h"
+#include "note_names.h"
+
+#include <string>
+#include <vector>
+
+namespace tambrel {
+
+struct PlainReading {
+    int root = 0;
+    int bass = 0;       // the bass under this reading; a slash reading when it is not the root
+    std::string symbol; // "Cm7b5", "C/E", "C(add9)", "D/F#"
+    std::string notes;  // the chord's notes spelt from the root: "C Eb Gb Bb"; a bass that
+                        // is no tone of the chord above it comes first: "F# C E G"
+    SpelledChord spelling;
+    int cost = 0;                         // the ranking's first figure, see plainReadings
+    std::vector<std::string> engineNames; // the chord name list's names from this root
+};
+
+// The readings of the chord tones over the bass, best first, by one rule: fewest departures
+// from a plain chord on its root, where each counts one (a bass other than the root, each
+// altered tone, sus included, each added and each omitted tone); then the more common quality
+// name (major, minor, 7, m7, maj7, 5, sus4, sus2, 6, m6, 9, ...); then the shorter symbol;
+// then the order of the chord name list's roots. So a root-position reading goes before a
+// slash reading of equal standing ("Am7" before "C6/A"), and a plain slash chord before an
+// altered chord on its bass ("C/E" before "Em#5"). A chord of a single pitch class reads as
+// its note's name. Names come from `names` (the root grid's sharps or flats).
+std::vector<PlainReading> plainReadings(const std::vector<int>& chordTones, int bassNote,
+                                        const NoteNames& names);
+
+// "Cm7b5 — C Eb Gb Bb" (UTF-8).
+std::string plainCaption(const PlainReading& reading);
+
+} // namespace tambrel

@@ -16,20 +16,6 @@ std::string join(const std::vector<std::string>& parts, const char* separator) {
     return text;
 }
 
-// The order in which degrees are written and listed: 2, 4 and 6 stand where 9, 11 and 13 do.
-int degreeOrder(int degree) {
-    switch (degree) {
-    case 2:
-        return 9;
-    case 4:
-        return 11;
-    case 6:
-        return 13;
-    default:
-        return degree;
-    }
-}
-
 } // namespace
 
 SpelledChord spellChord(const std::vector<int>& offsets) {
@@ -212,10 +198,9 @@ SpelledChord spellChord(const std::vector<int>& offsets) {
     }
     if (!parenthesised.empty()) out.suffix += "(" + join(parenthesised, ",") + ")";
 
+    // Listed up the scale: a sus tone in the third's place, a sixth before the seventh.
     std::stable_sort(out.tones.begin() + 1, out.tones.end(),
-                     [](const ChordTone& a, const ChordTone& b) {
-                         return degreeOrder(a.degree) < degreeOrder(b.degree);
-                     });
+                     [](const ChordTone& a, const ChordTone& b) { return a.degree < b.degree; });
     return out;
 }
 

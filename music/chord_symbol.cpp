@@ -608,12 +608,8 @@ void Reader::build(StandardChord& chord) const {
         if (omits(extra.degree)) continue;
         tones.push_back(extra);
     }
-    std::stable_sort(tones.begin() + 1, tones.end(), [](const ChordTone& a, const ChordTone& b) {
-        auto rank = [](int degree) {
-            return degree == 2 ? 9 : degree == 4 ? 11 : degree == 6 ? 13 : degree;
-        };
-        return rank(a.degree) < rank(b.degree);
-    });
+    std::stable_sort(tones.begin() + 1, tones.end(),
+                     [](const ChordTone& a, const ChordTone& b) { return a.degree < b.degree; });
     chord.tones = std::move(tones);
     chord.omitted = omitted_;
 }

@@ -8,8 +8,8 @@
 namespace tambrel {
 namespace {
 
-bool isFretSeparator(char c) {
-    return c == ' ' || c == '\t' || c == ',' || c == '-' || c == '.' || c == '/';
+bool isSeparatorBesidesHyphen(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == '.' || c == '/';
 }
 
 bool isMute(std::string_view entry) {
@@ -23,8 +23,14 @@ FretListReading readFretList(std::string_view text) {
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     if (text.empty()) return {std::nullopt, "no fret list: write six frets or x, low string first"};
 
+    // A hyphen separates only where nothing else does ("X-3-2-0-1-0"); beside blanks or commas
+    // it is a sign, and "-1" no fret.
+    const bool otherSeparators = std::any_of(text.begin(), text.end(), isSeparatorBesidesHyphen);
+    auto isFretSeparator = [otherSeparators](char c) {
+        return otherSeparators ? isSeparatorBesidesHyphen(c) : c == '-';
+    };
     std::vector<std::string_view> entries;
-    const bool separated = std::any_of(text.begin(), text.end(), isFretSeparator);
+    const bool separated = otherSeparators || text.find('-') != std::string_view::npos;
     if (separated) {
         std::size_t start = 0;
         while (start < text.size()) {

@@ -22,7 +22,7 @@ struct FretListReading {
 
 // Six entries, low string first, each "x" or "X" for a muted string or a fret 0..24. Written
 // either as six characters with nothing between them (frets 0..9 only) or separated by
-// blanks, commas, hyphens, dots or slashes.
+// blanks, commas, dots or slashes, or by hyphens alone ("X-3-2-0-1-0").
 FretListReading readFretList(std::string_view text);
 
 struct FingeringNames {

@@ -45,11 +45,10 @@ bool removeFirst(std::vector<int>& intervals, int value) {
     return true;
 }
 
-// Names compare as unsigned bytes, so the 0xBA of a Windows-1252 name sorts after the letters.
+// Names compare as unsigned bytes, so the 0xBA of a Windows-1252 name sorts after the letters:
+// the character traits of std::string compare chars as unsigned char.
 bool byteLess(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-    });
+    return a.compare(b) < 0;
 }
 
 std::string_view withoutTrailingControls(std::string_view text) {
@@ -197,10 +196,13 @@ std::vector<RootReading> chordReadings(std::vector<int> chordTones, int bassNote
 
 std::vector<std::string> listChordNames(std::vector<int> chordTones, int bassNote,
                                         const NoteNames& rootGridNames) {
+    return chordNameLines(chordReadings(std::move(chordTones), bassNote, rootGridNames));
+}
+
+std::vector<std::string> chordNameLines(const std::vector<RootReading>& readings) {
     std::vector<std::string> names;
-    for (RootReading& reading : chordReadings(std::move(chordTones), bassNote, rootGridNames))
-        names.insert(names.end(), std::make_move_iterator(reading.names.begin()),
-                     std::make_move_iterator(reading.names.end()));
+    for (const RootReading& reading : readings)
+        names.insert(names.end(), reading.names.begin(), reading.names.end());
 
     std::sort(names.begin(), names.end(), byteLess);
 

@@ -36,4 +36,8 @@ struct RootReading {
 std::vector<RootReading> chordReadings(std::vector<int> chordTones, int bassNote,
                                        const NoteNames& rootGridNames);
 
+// The chord name list made from the readings of chordReadings: listChordNames is
+// chordNameLines(chordReadings(...)).
+std::vector<std::string> chordNameLines(const std::vector<RootReading>& readings);
+
 } // namespace tambrel

@@ -93,8 +93,9 @@ FingeringNames nameFingering(const FretList& frets, const MidiNoteTable& midi,
             named.tones.push_back(pitch);
     }
     named.bass = named.tones.front();
-    named.readings = plainReadings(named.tones, named.bass, names);
-    named.engineNames = listChordNames(named.tones, named.bass, names);
+    const std::vector<RootReading> roots = chordReadings(named.tones, named.bass, names);
+    named.readings = plainReadings(roots, named.bass, names);
+    named.engineNames = chordNameLines(roots);
     return named;
 }
 

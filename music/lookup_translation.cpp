@@ -4,6 +4,7 @@
 #include "fretboard.h"
 #include "lookup_tokens.h"
 #include "note_names.h"
+#include "text_encoding.h"
 
 #include <algorithm>
 #include <array>
@@ -309,6 +310,21 @@ std::string translationNotice(const std::string& typed, const StandardChord& cho
                   " (tick \"(omit5)\" to leave it out)";
     }
     return notice;
+}
+
+SymbolForLookup symbolForLookup(const std::string& typed) {
+    SymbolForLookup result;
+    result.text = utf8ToCp1252(typed);
+    // What the lookup reads rightly today keeps its reading: "C9" stays the list's own "9".
+    if (lookupReadsWholly(readLookupTokens(result.text))) return result;
+    const SymbolReading reading = readChordSymbol(typed);
+    if (!reading.chord) return result;
+    const auto translation = translateForLookup(*reading.chord);
+    if (!translation) return result;
+    result.text = translation->text;
+    result.translated = true;
+    result.notice = translationNotice(typed, *reading.chord, *translation);
+    return result;
 }
 
 } // namespace tambrel

@@ -30,4 +30,15 @@ std::optional<LookupTranslation> translateForLookup(const StandardChord& chord);
 std::string translationNotice(const std::string& typed, const StandardChord& chord,
                               const LookupTranslation& translation);
 
+// What the search button hands to the lookup for a typed symbol (UTF-8, as typed). A text
+// the lookup reads wholly goes to it unchanged, in the program's single-byte code page; so
+// does one that the standard reading cannot read either. Any other is read in the standard
+// way and goes as its translation, with the notice of what that changed.
+struct SymbolForLookup {
+    std::string text;        // Windows-1252, for the lookup
+    bool translated = false; // the standard reading was used
+    std::string notice;      // UTF-8; empty when nothing was left out or kept
+};
+SymbolForLookup symbolForLookup(const std::string& typed);
+
 } // namespace tambrel

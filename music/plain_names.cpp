@@ -57,7 +57,11 @@ PlainReading readingOf(const RootReading& root, int bass, const NoteNames& names
 
 std::vector<PlainReading> plainReadings(const std::vector<int>& chordTones, int bassNote,
                                         const NoteNames& names) {
-    const std::vector<RootReading> roots = chordReadings(chordTones, bassNote, names);
+    return plainReadings(chordReadings(chordTones, bassNote, names), bassNote, names);
+}
+
+std::vector<PlainReading> plainReadings(const std::vector<RootReading>& roots, int bassNote,
+                                        const NoteNames& names) {
     std::vector<PlainReading> readings;
     if (roots.empty()) return readings;
 

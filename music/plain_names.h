@@ -32,6 +32,9 @@ struct PlainReading {
 // its note's name. Names come from `names` (the root grid's sharps or flats).
 std::vector<PlainReading> plainReadings(const std::vector<int>& chordTones, int bassNote,
                                         const NoteNames& names);
+// The same from the chord name list's readings of those tones and bass.
+std::vector<PlainReading> plainReadings(const std::vector<RootReading>& roots, int bassNote,
+                                        const NoteNames& names);
 
 // "Cm7b5 — C Eb Gb Bb" (UTF-8).
 std::string plainCaption(const PlainReading& reading);

@@ -3,6 +3,7 @@
 #include "chord_vocabulary.h"
 #include "fretboard.h"
 #include "lookup_tokens.h"
+#include "lookup_translation.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -104,4 +105,40 @@ TEST(LookupFormula, AReplacementMakesRoomForItsOwnTone) {
     EXPECT_EQ(base + added, "00 04 10 02 06 05");
     EXPECT_FALSE(enterTensionTone(base, added, " 09", 17));
     EXPECT_TRUE(enterTensionTone(base, added, " 06", 17)); // already there
+}
+
+TEST(SymbolForLookup, TheLookupKeepsWhatItReadsAndGetsTranslationsOfTheRest) {
+    // Read rightly today: unchanged, and nothing to say.
+    for (const char* text :
+         {"C9", "C7/9+", "Cm7/5-", "C6/9", "Cdim", "C7+", "C11", "C13", "C\xC2\xBA"}) {
+        SCOPED_TRACE(text);
+        const SymbolForLookup symbol = symbolForLookup(text);
+        EXPECT_FALSE(symbol.translated);
+        EXPECT_TRUE(symbol.notice.empty());
+    }
+    EXPECT_EQ(symbolForLookup("C\xC2\xBA").text, "C\xBA"); // in the single-byte code page
+
+    const SymbolForLookup maj7 = symbolForLookup("Cmaj7");
+    EXPECT_TRUE(maj7.translated);
+    EXPECT_EQ(maj7.text, "C7+");
+    EXPECT_EQ(symbolForLookup("c").text, "C");
+    EXPECT_EQ(symbolForLookup("CM").text, "C");
+    EXPECT_EQ(symbolForLookup("D\xE2\x99\xAD"
+                              "7")
+                  .text,
+              "Db7");
+
+    // "Cm13" the lookup reads as its own "m" and "13"; a symbol it misreads says what the
+    // note limit left out.
+    EXPECT_FALSE(symbolForLookup("Cm13").translated);
+    EXPECT_EQ(symbolForLookup("C13#11").notice, "C13#11: a chord holds six notes; left out G (5)");
+
+    // Neither reading: the lookup as it is, on the single-byte text.
+    for (const char* text : {"H", "C7 foo", "C\xE2\x99\xAD\xE2\x99\xAD"}) {
+        SCOPED_TRACE(text);
+        const SymbolForLookup symbol = symbolForLookup(text);
+        EXPECT_FALSE(symbol.translated);
+    }
+    EXPECT_EQ(symbolForLookup("C7 \xE2\x82\xAC").text, "C7 \x80");
+    EXPECT_EQ(symbolForLookup("C7 \xE2\x99\xAD").text, "C7 ?");
 }

@@ -86,8 +86,9 @@ void expandVariants(const Candidate& c, std::vector<std::string> variants,
         if (known.insert(quality).second) variants.push_back(std::move(quality));
     };
 
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-        const std::string v = variants[i]; // a copy: emit() may grow the list under us
+    // By index: emit() grows the list under the walk.
+    for (std::size_t i = 0; i < variants.size(); ++i) { // NOLINT(modernize-loop-convert)
+        const std::string v = variants[i];              // a copy: emit() may grow the list under us
 
         if (c.no3 && contains(v, "/4")) {
             std::string t = v;

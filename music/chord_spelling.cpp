@@ -140,8 +140,8 @@ SpelledChord spellChord(const std::vector<int>& offsets) {
 
     if (!fifthIntrinsic) {
         for (int f : fifths) {
-            if (f == 6) alterations.push_back("b5");
-            if (f == 8) alterations.push_back("#5");
+            if (f == 6) alterations.emplace_back("b5");
+            if (f == 8) alterations.emplace_back("#5");
         }
     }
     // Tensions left over: altered ones are written as alterations beside a seventh, every
@@ -237,7 +237,7 @@ std::string spellNote(const std::string& rootName, int degree, int offset) {
     const int step = (degree - 1) % 7;
     const std::size_t toneLetter = (letter + static_cast<std::size_t>(step)) % 7;
     const int difference = ((pitch - kNaturals[toneLetter]) % 12 + 12) % 12;
-    const std::string name(1, kLetters[toneLetter]);
+    std::string name(1, kLetters[toneLetter]);
     if (difference == 0) return name;
     // E#, B#, Cb and Fb read as the white keys they are.
     const bool whiteKey = kNaturals[(toneLetter + (difference == 1 ? 1 : 6)) % 7] == pitch;

@@ -231,36 +231,36 @@ SymbolReading Reader::read() {
 // The quality right after the root: minor, major seventh, diminished, half-diminished or
 // augmented, then the main number, whose stack the quality decides.
 bool Reader::quality() {
-    bool majorWord = false;
-    if (word("maj", true)) {
-        majorWord = true;
-    } else if (word("min", true)) {
-        quality_ = Quality::Minor;
-    } else if (s_.compare(pos_, 4, "madd") == 0) {
-        ++pos_; // "madd9": minor, then the added tone
-        quality_ = Quality::Minor;
-    } else if (s_.compare(pos_, 4, "Madd") == 0) {
-        ++pos_; // "Madd9": major, then the added tone
-    } else if (word("ma", false) || word("Ma", false) || word("MA", false)) {
-        majorWord = true;
-    } else if (word("mi", false) || word("Mi", false) || word("MI", false)) {
-        quality_ = Quality::Minor;
-    } else if (word("m", false) || word("-", false)) {
-        quality_ = Quality::Minor;
-    } else if (peek() == 'M') {
+    auto one = [this](char c) {
+        if (peek() != c) return false;
         ++pos_;
-        majorWord = true;
-    } else if (word("dim", true) || word(std::string_view(&kDimSign, 1), false)) {
+        return true;
+    };
+    // "madd9" is minor with an added tone, "Madd9" major with one.
+    const bool minorAdd = s_.compare(pos_, 4, "madd") == 0;
+    const bool majorAdd = s_.compare(pos_, 4, "Madd") == 0;
+    if (minorAdd || majorAdd) ++pos_;
+    // The longer words first: "maj" before "m", "MI" (minor) before "M" (major).
+    const bool majorName =
+        !minorAdd && !majorAdd &&
+        (word("maj", true) || word("ma", false) || word("Ma", false) || word("MA", false));
+    const bool minorName =
+        minorAdd || (!majorAdd && !majorName &&
+                     (word("min", true) || word("mi", false) || word("Mi", false) ||
+                      word("MI", false) || one('m') || one('-')));
+    const bool majorWord = majorName || (!majorAdd && !minorName && one('M'));
+    if (minorName) {
+        quality_ = Quality::Minor;
+    } else if (majorWord || majorAdd) {
+        // the major triad, or a major seventh chord with a number after the word
+    } else if (word("dim", true) || one(kDimSign) ||
+               (s_.compare(pos_, 4, "omit") != 0 && one('o'))) {
         quality_ = Quality::Diminished;
-    } else if (peek() == 'o' && s_.compare(pos_, 4, "omit") != 0) {
-        ++pos_;
-        quality_ = Quality::Diminished;
-    } else if (word(std::string_view(&kHalfDim, 1), false)) {
+    } else if (one(kHalfDim)) {
         quality_ = Quality::HalfDiminished;
-    } else if (word("aug", true) || word("+", false)) {
+    } else if (word("aug", true) || one('+')) {
         quality_ = Quality::Augmented;
-    } else if (peek() == kTriangle || peek() == '^' || peek() == 'j') {
-        ++pos_;
+    } else if (one(kTriangle) || one('^') || one('j')) {
         return majorSeventhMarker(true);
     }
 
@@ -511,17 +511,14 @@ bool Reader::restElement() {
         return true;
     }
     if (word("sus", true)) {
+        // "sus" alone is sus4; "sus9" and "sus11" put the ninth or eleventh in the third's
+        // place, as the tension list has them.
         if (word("24", false) || word("42", false)) {
             sus2_ = sus4_ = true;
-        } else if (word("2", false)) {
+        } else if (word("2", false) || word("9", false)) {
             sus2_ = true;
-        } else if (word("4", false)) {
-            sus4_ = true;
-        } else if (word("9", false)) {
-            sus2_ = true; // the ninth in the third's place, as the tension list has it
-        } else if (word("11", false)) {
-            sus4_ = true;
         } else {
+            if (!word("4", false)) word("11", false);
             sus4_ = true;
         }
         return true;

@@ -177,6 +177,7 @@ std::optional<std::vector<int>> composedPitchClasses(const std::string& text, in
 
 std::vector<int> pitchesOf(const StandardChord& chord, const std::vector<ChordTone>& tones) {
     std::vector<int> pitches;
+    pitches.reserve(tones.size() + 1);
     for (const ChordTone& tone : tones) pitches.push_back((chord.root + tone.offset) % 12);
     if (chord.bass >= 0) pitches.push_back(chord.bass);
     std::sort(pitches.begin(), pitches.end());

@@ -21,7 +21,7 @@ NoteNames flats() {
     return grid;
 }
 
-std::string best(std::vector<int> tones, int bass, const NoteNames& names = noteNames()) {
+std::string best(const std::vector<int>& tones, int bass, const NoteNames& names = noteNames()) {
     const auto readings = plainReadings(tones, bass, names);
     return readings.empty() ? std::string() : plainCaption(readings.front());
 }

@@ -1,5 +1,7 @@
 #include "chord_symbol.h"
 
+#include "text_encoding.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -23,29 +25,11 @@ bool normalise(std::string_view utf8, std::string& out, std::string& error) {
             ++i;
             continue;
         }
-        int length = 0;
         std::uint32_t cp = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            cp = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            cp = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            cp = lead & 0x07;
-        }
-        bool valid = length > 0 && i + length <= utf8.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (!valid) {
+        if (!readCodePoint(utf8, i, cp)) {
             error = "the text is not UTF-8";
             return false;
         }
-        i += length;
         switch (cp) {
         case 0x266F:
             out += '#';

@@ -51,42 +51,46 @@ std::string cp1252ToUtf8(const std::string& text) {
     return out;
 }
 
+bool readCodePoint(std::string_view text, std::size_t& at, std::uint32_t& cp) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    int length = 0;
+    cp = 0;
+    if (lead < 0x80) {
+        length = 1;
+        cp = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        cp = lead & 0x07;
+    }
+    bool valid = length > 0 && at + length <= text.size();
+    for (int k = 1; valid && k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[at + k]);
+        if ((next & 0xC0) != 0x80)
+            valid = false;
+        else
+            cp = (cp << 6) | (next & 0x3F);
+    }
+    at += valid ? length : 1;
+    return valid;
+}
+
 std::string utf8ToCp1252(const std::string& text) {
     std::string out;
     std::size_t i = 0;
     while (i < text.size()) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        int length = 0;
         std::uint32_t cp = 0;
-        if (lead < 0x80) {
-            length = 1;
-            cp = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            cp = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            cp = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            cp = lead & 0x07;
-        }
-        bool valid = length > 0 && i + length <= text.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const unsigned char next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                valid = false;
-            else
-                cp = (cp << 6) | (next & 0x3F);
-        }
-        if (!valid) {
+        if (!readCodePoint(text, i, cp)) {
             out += '?';
-            ++i;
             continue;
         }
         const int byte = byteOf(cp);
         out += byte < 0 ? '?' : static_cast<char>(byte);
-        i += length;
     }
     return out;
 }

@@ -5,6 +5,7 @@
 #include "lookup_tokens.h"
 #include "lookup_translation.h"
 #include "text_encoding.h"
+#include "tunings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,11 +49,7 @@ const std::array<const char*, 6> kFingerings{"x32010",        "x3234x",         
                                              "8 10 10 9 8 8", "x,10,12,12,11,10", "3x2210"};
 
 MidiNoteTable standardMidi() {
-    static constexpr std::array<int, kStringCount> kOpen{40, 45, 50, 55, 59, 64};
-    MidiNoteTable midi{};
-    for (int s = 0; s < kStringCount; ++s)
-        for (int f = 0; f < kFretColumns; ++f) midi[s][f] = kOpen[s] + f;
-    return midi;
+    return midiNoteTableFor(kStandardTuning);
 }
 
 // From the typed fret list to the ranked readings and the engine's list.

@@ -3,6 +3,7 @@
 #include "fingering.h"
 #include "note_names.h"
 #include "plain_names.h"
+#include "tunings.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -27,11 +28,7 @@ std::string best(const std::vector<int>& tones, int bass, const NoteNames& names
 }
 
 MidiNoteTable standardTuning() {
-    static constexpr std::array<int, kStringCount> kOpen{40, 45, 50, 55, 59, 64};
-    MidiNoteTable midi{};
-    for (int s = 0; s < kStringCount; ++s)
-        for (int f = 0; f < kFretColumns; ++f) midi[s][f] = kOpen[s] + f;
-    return midi;
+    return midiNoteTableFor(kStandardTuning);
 }
 
 FingeringNames named(const char* frets, const NoteNames& names = noteNames()) {

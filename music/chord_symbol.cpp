@@ -296,7 +296,8 @@ bool Reader::quality() {
 }
 
 // "maj", "M", "Δ" and the like. A number after the marker stacks up to it with a major
-// seventh; alone, the triangle is the major seventh chord and the words the major triad.
+// seventh; without one, the triangle is the major seventh chord and so is a word followed by
+// an alteration, while a word alone is the major triad.
 bool Reader::majorSeventhMarker(bool triangle) {
     if (atDigit()) {
         int n = 0;
@@ -307,7 +308,10 @@ bool Reader::majorSeventhMarker(bool triangle) {
         majorSeventh_ = true;
         return mainNumber(n);
     }
-    if (triangle || quality_ != Quality::Major) {
+    // "Cmaj#11" is the major seventh chord with the raised eleventh.
+    const bool altered =
+        (peek() == '#' || peek() == 'b' || peek() == '+' || peek() == '-') && isDigit(peek(1));
+    if (triangle || altered || quality_ != Quality::Major) {
         majorSeventh_ = true;
         setSeventh(11);
     }

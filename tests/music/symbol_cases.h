@@ -130,6 +130,8 @@ inline const std::vector<SymbolFamily>& symbolFamilies() {
               "Ab C Eb G Bb"},
              {"Cmaj6", "C E G A"},
              {"Cmaj7+", "C E G# B"},
+             {"Cmaj#11", "C E G B F#"},
+             {"CM#5", "C E G# B"},
          }},
         {"DominantSevenths",
          {

@@ -99,4 +99,59 @@ FingeringNames nameFingering(const FretList& frets, const MidiNoteTable& midi,
     return named;
 }
 
+bool sameFrets(const FretList& a, const FretList& b) {
+    for (int s = 0; s < kStringCount; ++s)
+        if (std::abs(a[s]) != std::abs(b[s])) return false;
+    return true;
+}
+
+std::string fingeringMismatch(const FretList& frets, const MidiNoteTable& midi,
+                              const FingeringLimits& limits, const NoteNames& names) {
+    std::vector<int> sounding;
+    int lowestString = -1;
+    int low = 1000;
+    int high = 0;
+    for (int s = 0; s < kStringCount; ++s) {
+        const int fret = std::abs(frets[s]);
+        if (frets[s] == kMuted || fret >= kFretColumns) continue;
+        if (lowestString < 0) lowestString = s;
+        sounding.push_back(midi[s][fret] % 12);
+        if (fret > 0) {
+            low = std::min(low, fret);
+            high = std::max(high, fret);
+        }
+    }
+    if (sounding.empty()) return "no notes";
+    auto sounds = [&sounding](int pitch) {
+        return std::find(sounding.begin(), sounding.end(), pitch) != sounding.end();
+    };
+    auto isChordTone = [&limits](int pitch) {
+        return pitch == limits.bassNote ||
+               std::find(limits.chordTones.begin(), limits.chordTones.end(), pitch) !=
+                   limits.chordTones.end();
+    };
+    for (int pitch : limits.chordTones) {
+        if (sounds(pitch)) continue;
+        if (pitch == (limits.rootNote + limits.fifthInterval) % 12)
+            return "it leaves out the fifth, " + names[pitch] + ": tick \"(omit5)\"";
+        if (pitch == (limits.rootNote + limits.thirdInterval) % 12)
+            return "it leaves out the third, " + names[pitch] + ": tick \"(omit3)\"";
+        return "it leaves out " + names[pitch] + ", a tone of the chord";
+    }
+    for (int pitch : sounding)
+        if (!isChordTone(pitch)) return "it sounds " + names[pitch] + ", no tone of the chord";
+    const int bassPitch = midi[lowestString][std::abs(frets[lowestString])] % 12;
+    if (bassPitch != limits.bassNote)
+        return "its lowest string sounds " + names[bassPitch] + ", not the bass " +
+               names[limits.bassNote];
+    if (lowestString > 2) return "its bass lies above the third string";
+    if (std::abs(frets[lowestString]) >= limits.maxFret)
+        return "its bass at fret " + std::to_string(std::abs(frets[lowestString])) +
+               " lies beyond \"Up to fret\" " + std::to_string(limits.maxFret);
+    if (low < 1000 && high - low >= limits.distance)
+        return "it spans frets " + std::to_string(low) + " to " + std::to_string(high) +
+               ", beyond \"Distance\" " + std::to_string(limits.distance);
+    return {};
+}
+
 } // namespace tambrel

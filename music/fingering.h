@@ -40,4 +40,26 @@ struct FingeringNames {
 FingeringNames nameFingering(const FretList& frets, const MidiNoteTable& midi,
                              const NoteNames& names);
 
+// The limits a search holds every fingering to, as far as a fingering shows them by itself.
+struct FingeringLimits {
+    int rootNote = 0;
+    int bassNote = 0;
+    std::vector<int> chordTones; // the chord's pitch classes as searched (after any omissions)
+    int thirdInterval = 4;       // for the advice on "(omit3)" and "(omit5)"
+    int fifthInterval = 7;
+    int maxFret = 12; // "Up to fret": the bass lies below it
+    int distance = 5; // "Distance": the fretted frets span fewer frets than this
+};
+
+// Why the search cannot list this fingering, or "" when nothing in the fingering itself
+// forbids it (the finger count, the barres and the options may still turn it away). The first
+// reason found: a chord tone it leaves out ("it leaves out the fifth, G: tick "(omit5)""), a
+// note it sounds that is no tone of the chord, a lowest string that does not sound the bass
+// or lies above the third string, a bass beyond "Up to fret", a stretch beyond "Distance".
+std::string fingeringMismatch(const FretList& frets, const MidiNoteTable& midi,
+                              const FingeringLimits& limits, const NoteNames& names);
+
+// True when the two fret lists finger the same frets, barre marks aside.
+bool sameFrets(const FretList& a, const FretList& b);
+
 } // namespace tambrel

@@ -221,3 +221,33 @@ TEST(NameFingering, NothingAndASingleNote) {
     ASSERT_EQ(octave.readings.size(), 1u);
     EXPECT_EQ(octave.readings.front().symbol, "E");
 }
+
+TEST(FingeringMismatch, WhatTheFingeringItselfShowsFirst) {
+    const MidiNoteTable midi = standardTuning();
+    FingeringLimits c7;
+    c7.rootNote = c7.bassNote = 0;
+    c7.chordTones = {0, 4, 7, 10};
+    // x32310 has no G.
+    EXPECT_EQ(fingeringMismatch({kMuted, 3, 2, 3, 1, 0}, midi, c7, noteNames()),
+              "it leaves out the fifth, G: tick \"(omit5)\"");
+    FingeringLimits c = c7;
+    c.chordTones = {0, 4, 7};
+    EXPECT_EQ(fingeringMismatch({kMuted, 3, 5, 5, kMuted, kMuted}, midi, c, noteNames()),
+              "it leaves out the third, E: tick \"(omit3)\"");
+    EXPECT_EQ(fingeringMismatch({kMuted, 3, 2, 3, 1, 3}, midi, c, noteNames()),
+              "it sounds A#, no tone of the chord");
+    EXPECT_EQ(fingeringMismatch({0, 3, 2, 0, 1, 0}, midi, c, noteNames()),
+              "its lowest string sounds E, not the bass C");
+    EXPECT_EQ(fingeringMismatch({kMuted, 3, 2, 0, 1, 0}, midi, c, noteNames()), "");
+    c.maxFret = 6;
+    EXPECT_EQ(fingeringMismatch({8, 10, 10, 9, 8, 8}, midi, c, noteNames()),
+              "its bass at fret 8 lies beyond \"Up to fret\" 6");
+    c.maxFret = 24;
+    c.distance = 2;
+    EXPECT_EQ(fingeringMismatch({8, 10, 10, 9, 8, 8}, midi, c, noteNames()),
+              "it spans frets 8 to 10, beyond \"Distance\" 2");
+    EXPECT_EQ(fingeringMismatch({kMuted, kMuted, kMuted, 5, 5, 3}, midi, c, noteNames()),
+              "its bass lies above the third string");
+    EXPECT_TRUE(sameFrets({kMuted, -3, 3, 2, 3, kMuted}, {kMuted, 3, 3, 2, 3, kMuted}));
+    EXPECT_FALSE(sameFrets({kMuted, 3, 3, 2, 3, kMuted}, {kMuted, 3, 3, 2, 3, 0}));
+}

@@ -373,6 +373,10 @@ QWidget* TForm1::buildResults() {
     ScrollBoxViolao->setWidgetResizable(false);
     ScrollBoxViolao->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ScrollBoxViolao->viewport()->installEventFilter(this);
+    // The chord's plain name, where a user looks first.
+    LabelPlainName = label("LabelPlainName", QString());
+    LabelPlainName->setFont(interfaceFont(10, true));
+    scrollLayout->addWidget(LabelPlainName);
     Image1 = new ResultsCanvas;
     Image1->setObjectName(QStringLiteral("Image1"));
     ScrollBoxViolao->setWidget(Image1);
@@ -403,7 +407,14 @@ QWidget* TForm1::buildBottomPanel() {
     grid->addWidget(buildTuningPanel(), 0, 2, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(buildCheckPanel(), 0, 3, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(buildSoundPanel(), 1, 0, 1, 4, Qt::AlignLeft | Qt::AlignTop);
-    grid->setColumnStretch(4, 1);
+    ListBoxReadings = new QListWidget;
+    ListBoxReadings->setObjectName(QStringLiteral("ListBoxReadings"));
+    ListBoxReadings->setFont(interfaceFont(9));
+    ListBoxReadings->setFixedSize(230, 121);
+    ListBoxReadings->setToolTip(
+        QStringLiteral("What the entered fingering reads as; choose one to search it"));
+    grid->addWidget(ListBoxReadings, 1, 4, Qt::AlignLeft | Qt::AlignTop);
+    grid->setColumnStretch(5, 1);
     grid->setRowStretch(2, 1);
     return panel;
 }
@@ -567,6 +578,17 @@ QWidget* TForm1::buildSoundPanel() {
     necks->addButton(SpeedButton12);
     controls->addWidget(SpeedButton11);
     controls->addWidget(SpeedButton12);
+    // Not of the neck pair: the neck becomes an input while this is down.
+    SpeedButtonNeckInput = speedButton("SpeedButtonNeckInput", QStringLiteral("Name it"), 60, 22);
+    SpeedButtonNeckInput->setToolTip(QStringLiteral("Click the neck to name what you play"));
+    controls->addWidget(SpeedButtonNeckInput);
+    EditFrets = new QLineEdit;
+    EditFrets->setObjectName(QStringLiteral("EditFrets"));
+    EditFrets->setPlaceholderText(QStringLiteral("x32010"));
+    EditFrets->setToolTip(
+        QStringLiteral("Frets from the low string, x for muted; Enter names them"));
+    EditFrets->setFixedWidth(110);
+    controls->addWidget(EditFrets);
     layout->addLayout(controls);
 
     Image2 = new NeckView;
@@ -629,10 +651,9 @@ void TForm1::buildStatusBar() {
 void TForm1::connectControls() {
     MainWindowModel& model = *model_;
 
-    // Typing only changes the text of the box; the search button reads it.
-    connect(EditAcorde, &QLineEdit::textEdited, this, [&model](const QString& text) {
-        model.setSymbolText(utf8ToCp1252(text.toStdString()));
-    });
+    // Typing only changes the text of the box; the search button reads it, as typed.
+    connect(EditAcorde, &QLineEdit::textEdited, this,
+            [&model](const QString& text) { model.typeSymbol(text.toStdString()); });
     connect(SpeedButton2, &QToolButton::clicked, this,
             [this, &model] { forward([&] { model.SpeedButton2Click(); }); });
     connect(StringGridAcorde, &PickGrid::rowChosen, this,
@@ -705,6 +726,20 @@ void TForm1::connectControls() {
 
     connect(Image1, &ResultsCanvas::released, this,
             [this, &model](int x, int y) { forward([&] { model.Image1MouseUp(x, y); }); });
+
+    connect(SpeedButtonNeckInput, &QToolButton::clicked, this,
+            [this, &model](bool down) { forward([&] { model.NeckInputButtonClick(down); }); });
+    connect(Image2, &NeckView::released, this,
+            [this, &model](int x, int y) { forward([&] { model.Image2MouseUp(x, y); }); });
+    connect(EditFrets, &QLineEdit::returnPressed, this, [this, &model] {
+        const std::string text = EditFrets->text().toStdString();
+        forward([&] { model.enterFretList(text); });
+    });
+    connect(ListBoxReadings, &QListWidget::itemClicked, this,
+            [this, &model](QListWidgetItem* item) {
+                const int row = ListBoxReadings->row(item);
+                forward([&] { model.chooseReading(row); });
+            });
 
     connect(Sair1, &QAction::triggered, this, &TForm1::Sair1Click);
     connect(Sobre1, &QAction::triggered, this, &TForm1::Sobre1Click);
@@ -795,7 +830,39 @@ void TForm1::showModelState() {
     setText(Edit1, shown(w.formation));
     Image1->showResults(model_->diagramFretLists(), w.columns, w.canvasWidth, w.canvasHeight,
                         w.highlighted, w.leftHanded);
-    Image2->showNeck(w.electricNeck, w.neckVoicing);
+    // While the neck is an input it shows the fingering entered on it.
+    Image2->showNeck(w.electricNeck,
+                     w.neckInput ? std::optional<FretList>(w.enteredFrets) : w.neckVoicing);
+    setChecked(SpeedButtonNeckInput, w.neckInput);
+    if (w.fretListText != shownFretList_) {
+        shownFretList_ = w.fretListText;
+        setText(EditFrets, QString::fromStdString(w.fretListText));
+    }
+    if (w.readings != shownReadings_) {
+        shownReadings_ = w.readings;
+        const QSignalBlocker blocker(ListBoxReadings);
+        ListBoxReadings->clear();
+        for (std::size_t s = 0; s < w.readings.size(); ++s) {
+            auto* item =
+                new QListWidgetItem(QString::fromStdString(w.readings[s]), ListBoxReadings);
+            item->setToolTip(item->text());
+        }
+    }
+    {
+        const QSignalBlocker blocker(ListBoxReadings);
+        ListBoxReadings->setCurrentRow(w.chosenReading);
+    }
+    setText(LabelPlainName, QString::fromStdString(w.plainName));
+    // What a standard symbol left out, and what naming a fingering has to say.
+    std::string message = w.lookupNotice;
+    if (!w.namingMessage.empty()) {
+        if (!message.empty()) message += "   ";
+        message += w.namingMessage;
+    }
+    if (message.empty())
+        statusBar()->clearMessage();
+    else if (statusBar()->currentMessage() != QString::fromStdString(message))
+        statusBar()->showMessage(QString::fromStdString(message));
     setChecked(w.electricNeck ? SpeedButton11 : SpeedButton12, true);
 
     // A typed instrument name that matches no item stays as typed.

@@ -138,6 +138,13 @@ class TForm1 : public QMainWindow {
     QToolButton* SpeedButton11 = nullptr;
     QToolButton* SpeedButton12 = nullptr;
     tambrel::NeckView* Image2 = nullptr;
+    // Naming a fingering: the toggle that makes the neck an input, the fret list entry box
+    // and the readings of what is entered.
+    QToolButton* SpeedButtonNeckInput = nullptr;
+    QLineEdit* EditFrets = nullptr;
+    QListWidget* ListBoxReadings = nullptr;
+    // The chord's plain name over the results.
+    QLabel* LabelPlainName = nullptr;
 
     // Menu.
     QMenu* Arquivo1 = nullptr;
@@ -147,4 +154,6 @@ class TForm1 : public QMainWindow {
     QAction* Sobre1 = nullptr;
 
     std::vector<std::string> shownChordNames_;
+    std::vector<std::string> shownReadings_;
+    std::string shownFretList_;
 };

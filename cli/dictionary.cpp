@@ -1,6 +1,8 @@
 #include "dictionary.h"
 
+#include "fingering_names.h"
 #include "note_names.h"
+#include "plain_names.h"
 #include "recording_midi_sink.h"
 #include "script_session.h"
 #include "text_diagram.h"
@@ -111,16 +113,48 @@ int searchSymbol(const DictionaryOptions& options) {
     RecordingMidiSink silent;
     MainWindowModel window(silent, kSessionResultsWidth);
     if (const auto problem = applyOptions(window, options)) return fail(*problem);
-    window.setSymbolText(utf8ToCp1252(options.symbol));
+    window.typeSymbol(options.symbol);
     window.SpeedButton2Click();
+    // Tones a standard symbol could not keep are said, never left out silently.
+    if (!window.window().lookupNotice.empty())
+        std::cerr << "tambrel-cli: " << window.window().lookupNotice << '\n';
 
     if (!options.entries) {
+        // The chord's plain name first, then the symbol as the window's box shows it.
+        if (!window.window().plainName.empty()) std::cout << window.window().plainName << '\n';
         std::cout << cp1252ToUtf8(window.window().editAcorde) << "\n\n";
         for (const std::string& name : window.window().chordNames)
             std::cout << cp1252ToUtf8(name) << '\n';
         std::cout << '\n';
     }
     printVoicings(window.search().voicingList, options);
+    return 0;
+}
+
+int nameFrets(const DictionaryOptions& options) {
+    const FretListReading read = readFretList(options.frets);
+    if (!read.frets) return fail(read.error);
+    RecordingMidiSink silent;
+    MainWindowModel window(silent, kSessionResultsWidth);
+    if (const auto problem = applyOptions(window, options)) return fail(*problem);
+    const FingeringNames named =
+        nameFingering(*read.frets, window.search().midiNoteTable, window.window().rootGrid.names);
+    if (named.bass < 0) {
+        if (!options.readingsOnly) std::cout << "no notes\n";
+        return 0;
+    }
+    if (options.readingsOnly) {
+        for (const PlainReading& reading : named.readings) std::cout << reading.symbol << '\n';
+        return 0;
+    }
+    // The notes string by string, low string first, then the readings, best first.
+    std::string notes;
+    for (int s = 0; s < kStringCount; ++s) {
+        if (s > 0) notes += ' ';
+        notes += named.noteName[s].empty() ? "x" : named.noteName[s];
+    }
+    std::cout << fretListText(*read.frets) << ": " << notes << "\n\n";
+    for (const PlainReading& reading : named.readings) std::cout << plainCaption(reading) << '\n';
     return 0;
 }
 

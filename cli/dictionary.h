@@ -24,6 +24,8 @@ struct DictionaryOptions {
     bool leftHand = false;
     std::string tuning;
     bool entries = false;
+    std::string frets;         // --name: a fret list to name
+    bool readingsOnly = false; // --readings: only the readings' symbols, one a line
 };
 
 // Sets the window's controls as the options say, each through its own handler: the tuning, the
@@ -37,6 +39,10 @@ int searchIntervals(const DictionaryOptions& options);
 
 // Second form: a typed chord symbol, read as the window's search button reads it.
 int searchSymbol(const DictionaryOptions& options);
+
+// Third form: a fret list named under the tuning: the notes string by string, then the
+// readings best first; with readingsOnly only the readings' symbols. Returns the exit status.
+int nameFrets(const DictionaryOptions& options);
 
 // Prints `message` on standard error as the program's own; returns kUsageError.
 int fail(const std::string& message);

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     CLI::App app{"tambrel-cli: every playable fingering of a chord on the six-string guitar.\n\n"
                  "  tambrel-cli SYMBOL [options]          a typed chord symbol, e.g. Cm7/G\n"
                  "  tambrel-cli --intervals \"00 04 07\" --root C [options]\n"
+                 "  tambrel-cli --name x32010 [--tuning T] what a fingering reads as\n"
                  "  tambrel-cli --script                  the window's headless session:\n"
                  "                                        one command a line on standard input",
                  "tambrel-cli"};
@@ -54,6 +55,12 @@ int main(int argc, char** argv) {
                    "lowest string (\"D A D G B E\"); default standard tuning");
     app.add_flag("--entries", options.entries,
                  "Print only the voicing entries as the search stores them, one a line");
+    const CLI::Option* nameOption =
+        app.add_option("--name", options.frets,
+                       "Name a fingering: six frets or x, low string first (\"x32010\", "
+                       "\"x 10 12 12 11 10\"), under --tuning");
+    app.add_flag("--readings", options.readingsOnly,
+                 "With --name: only the readings, one a line, best first");
     app.add_flag("--script", script, "Run the headless session on standard input");
     app.footer("Presets: Standard Tunning, Open E, Open A, Lute Tunning, Blues Tunning, Rain Song, "
                "Open D, Drop D, Open G, C 6th, G Minor Tunning, Dorvane.\n"
@@ -69,6 +76,12 @@ int main(int argc, char** argv) {
     }
 
     if (script) return runScript();
+    if (nameOption->count() > 0 || options.readingsOnly) {
+        if (nameOption->count() == 0) return fail("--readings goes with --name");
+        if (!options.symbol.empty() || !options.intervals.empty())
+            return fail("give --name alone, not with a chord symbol or --intervals");
+        return nameFrets(options);
+    }
     if (!options.symbol.empty() && !options.intervals.empty())
         return fail("give either a chord symbol or --intervals, not both");
     if (!options.intervals.empty() || !options.root.empty()) {

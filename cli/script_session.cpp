@@ -121,6 +121,24 @@ std::string sessionStateJson(const MainWindowModel& model,
     return state.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+std::string namingJson(const MainWindowModel& model) {
+    const WindowState& w = model.window();
+    Json naming;
+    // New texts are UTF-8 already.
+    naming["plainName"] = w.plainName;
+    naming["lookupNotice"] = w.lookupNotice;
+    naming["neckInput"] = w.neckInput;
+    naming["enteredFrets"] = numberArray(w.enteredFrets);
+    naming["fretList"] = w.fretListText;
+    naming["stringNotes"] = textArray(w.stringNotes);
+    Json readings = Json::array();
+    for (const std::string& reading : w.readings) readings.push_back(reading);
+    naming["readings"] = readings;
+    naming["chosenReading"] = w.chosenReading;
+    naming["namingMessage"] = w.namingMessage;
+    return naming.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 ScriptSession::ScriptSession() : model_(midi_, kSessionResultsWidth) {}
 
 std::optional<std::string> ScriptSession::error(const std::string& line, const std::string& why) {
@@ -137,8 +155,14 @@ std::optional<std::string> ScriptSession::execute(const std::string& rawLine) {
 
     // The symbol box takes any text, blanks included.
     if (line == "symbol" || line.compare(0, 7, "symbol ") == 0) {
-        model_.setSymbolText(utf8ToCp1252(line.size() > 7 ? line.substr(7) : std::string()));
+        // As typed: the standard reading sees the UTF-8 text, the lookup its single-byte form.
+        model_.typeSymbol(line.size() > 7 ? line.substr(7) : std::string());
         model_.SpeedButton2Click();
+        return std::nullopt;
+    }
+    // So does the fret list entry box; a text that is no fret list is the message's.
+    if (line == "frets" || line.compare(0, 6, "frets ") == 0) {
+        model_.enterFretList(line.size() > 6 ? line.substr(6) : std::string());
         return std::nullopt;
     }
 
@@ -257,6 +281,25 @@ std::optional<std::string> ScriptSession::execute(const std::string& rawLine) {
         model_.setTempo(static_cast<int>(a));
         return std::nullopt;
     }
+    if (command == "neck" && arguments == 1) {
+        if (words[1] != "input" && words[1] != "picture")
+            return error(line, "expected input or picture");
+        if (w.neckInput != (words[1] == "input")) model_.NeckInputButtonClick(words[1] == "input");
+        return std::nullopt;
+    }
+    if (command == "neckclick" && arguments == 2) {
+        if (!number(1, -1000000000, 1000000000, a) || !number(2, -1000000000, 1000000000, b))
+            return error(line, "position out of range");
+        model_.Image2MouseUp(static_cast<int>(a), static_cast<int>(b));
+        return std::nullopt;
+    }
+    if (command == "reading" && arguments == 1) {
+        if (!oneNumber(0, static_cast<long long>(w.readings.size()) - 1))
+            return error(line, "no such reading");
+        model_.chooseReading(static_cast<int>(a));
+        return std::nullopt;
+    }
+    if (command == "naming" && arguments == 0) return namingJson(model_);
     return error(line, "not a command");
 }
 

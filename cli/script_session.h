@@ -16,6 +16,10 @@ constexpr int kSessionResultsWidth = 644;
 // The state object of a session as one line of JSON (UTF-8), keys in their documented order.
 std::string sessionStateJson(const MainWindowModel& model, const std::vector<std::string>& midiLog);
 
+// The chord language's part of the window as one line of JSON (UTF-8), for the "naming"
+// command: the plain name, the notice of a standard symbol, and the fingering being named.
+std::string namingJson(const MainWindowModel& model);
+
 class ScriptSession {
   public:
     ScriptSession();

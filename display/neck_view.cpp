@@ -2,6 +2,8 @@
 
 #include "fingering.h"
 
+#include <algorithm>
+
 namespace tambrel {
 
 namespace {
@@ -40,6 +42,24 @@ void showOnNeck(DiagramPainter& painter, const FretList& frets, bool electric) {
             painter.drawArtwork(kFingerBalls[p.finger - 1], fretX[p.fret] - 10,
                                 rowOf(p.strings[k]));
     }
+}
+
+std::optional<NeckSpot> neckSpotAt(int x, int y) {
+    constexpr int kWidth = 625;
+    constexpr int kHeight = 85;
+    if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) return std::nullopt;
+    NeckSpot spot;
+    spot.string = kStringCount - 1 - std::min(kStringCount - 1, y / kStringPitch);
+    if (x < neckFretX()[0]) return spot; // the nut
+    // A mark of fret f spans neckFretX()[f] - 10 to neckFretX()[f] + 3.
+    for (int f = 1; f <= 24; ++f) {
+        if (x < neckFretX()[f] + 4) {
+            spot.fret = f;
+            return spot;
+        }
+    }
+    spot.fret = 24;
+    return spot;
 }
 
 } // namespace tambrel

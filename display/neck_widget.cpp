@@ -1,6 +1,9 @@
 #include "neck_widget.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 #include "artwork.h"
 #include "neck_view.h"
@@ -26,6 +29,12 @@ void NeckView::paintEvent(QPaintEvent*) {
         showOnNeck(marks, *voicing_, electric_);
     else
         marks.drawArtwork(electric_ ? Artwork::Image5 : Artwork::ImageBracoEletrico, 0, 0);
+}
+
+void NeckView::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    emit released(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+    event->accept();
 }
 
 } // namespace tambrel

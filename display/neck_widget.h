@@ -19,8 +19,13 @@ class NeckView : public QWidget {
     bool electric() const { return electric_; }
     const std::optional<FretList>& voicing() const { return voicing_; }
 
+  signals:
+    // A mouse button was released at (x, y) in picture pixels, any button.
+    void released(int x, int y);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     bool electric_ = false;

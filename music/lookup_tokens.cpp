@@ -1,5 +1,6 @@
 #include "lookup_tokens.h"
 
+#include "chord_formula.h"
 #include "chord_vocabulary.h"
 #include "fretboard.h"
 #include "note_names.h"
@@ -8,15 +9,6 @@
 
 namespace tambrel {
 namespace {
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-void removeFirst(std::string& text, const std::string& part) {
-    const std::size_t at = text.find(part);
-    if (at != std::string::npos) text.erase(at, part.size());
-}
 
 unsigned char lowerAscii(unsigned char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
@@ -89,43 +81,26 @@ bool lookupReadsWholly(const LookupTokens& tokens) {
                        [](const LookupToken& token) { return token.exact; });
 }
 
-bool enterTensionTone(std::string& base, std::string& added, const std::string& code, int limit) {
-    const TensionKind kind = classifyTension(code);
-    if (kind == TensionKind::Fifth || kind == TensionKind::Third) {
-        removeFirst(base, kind == TensionKind::Fifth ? " 07" : " 04");
-        const std::string tone = tensionTone(code);
-        if (contains(base + added, tone)) return true;
-        if (static_cast<int>((base + added).size()) >= limit) return false;
-        base += tone;
-        return true;
-    }
-    if (contains(base + added, code)) return true;
-    if (static_cast<int>((base + added).size()) >= limit) return false;
-    added += code;
-    return true;
-}
-
 LookupFormula composeLookupFormula(const std::vector<std::string>& typed, int limit) {
     const auto& tensions = tensionList();
     auto wasTyped = [&typed](const char* text) {
         return std::find(typed.begin(), typed.end(), text) != typed.end();
     };
     // The last base item typed wins; item 0's empty text never matches a token.
-    std::string base = "00 04 07";
-    std::string added;
+    FormulaBuilder formula(limit);
     for (int k = 0; k < kTensionCount; ++k) {
         if (classifyTension(tensions[k].code) == TensionKind::Base && wasTyped(tensions[k].text))
-            base = tensions[k].code;
+            formula.setBase(tensions[k].code);
     }
-    LookupFormula formula;
+    LookupFormula composed;
     // The tensions enter in list order, not in typed order.
     for (int l = 1; l < kTensionCount; ++l) {
         const std::string code = tensions[l].code;
         if (code.size() != 3 || !wasTyped(tensions[l].text)) continue;
-        if (!enterTensionTone(base, added, code, limit)) formula.refused.push_back(l);
+        if (!formula.addTension(code)) composed.refused.push_back(l);
     }
-    formula.intervals = base + added;
-    return formula;
+    composed.intervals = formula.formula();
+    return composed;
 }
 
 } // namespace tambrel

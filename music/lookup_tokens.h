@@ -37,11 +37,6 @@ LookupTokens readLookupTokens(const std::string& text);
 // leftover letters, "M" ticking "m" without making the chord minor, a lower-case root).
 bool lookupReadsWholly(const LookupTokens& tokens);
 
-// Brings a three-character tension's tone into a formula of two parts, base and added, under
-// the note limit. A fifth or third code first removes the tone it replaces, even when its own
-// tone is then refused. False when the tone does not fit (its item is then unticked).
-bool enterTensionTone(std::string& base, std::string& added, const std::string& code, int limit);
-
 struct LookupFormula {
     std::string intervals;    // base + added, as `chordIntervals`
     std::vector<int> refused; // tension items unticked by the note limit, in list order

@@ -1,5 +1,6 @@
 #include "lookup_translation.h"
 
+#include "chord_formula.h"
 #include "chord_spelling.h"
 #include "fretboard.h"
 #include "lookup_tokens.h"
@@ -221,7 +222,7 @@ int dropOrder(const ChordTone& tone) {
 
 std::optional<LookupTranslation> translateForLookup(const StandardChord& chord) {
     const bool separateBass = chord.bass >= 0 && chord.bass != chord.root;
-    const int limit = separateBass ? 14 : 17;
+    const int limit = noteLimitFor(chord.root, separateBass ? chord.bass : chord.root);
     const std::size_t room = separateBass ? 5 : 6;
 
     // Each offset once, as the first degree that brings it.

@@ -2,8 +2,11 @@
 // table and the typed chord symbol. Every choice rebuilds the symbol and searches.
 #include "chord_entry.h"
 
+#include "lookup_tokens.h"
+#include "lookup_translation.h"
 #include "main_window_model.h"
 #include "note_names.h"
+#include "text_encoding.h"
 
 #include <algorithm>
 
@@ -12,25 +15,6 @@ namespace {
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-void removeFirst(std::string& text, const std::string& part) {
-    const std::size_t at = text.find(part);
-    if (at != std::string::npos) text.erase(at, part.size());
-}
-
-bool isSymbolSeparator(char c) {
-    return c == '/' || c == '\\' || c == ',' || c == '(' || c == ')' || c == '.' || c == ' ';
-}
-
-bool equalIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -45,22 +29,6 @@ ThirdAndFifth thirdAndFifthOf(const std::array<bool, kTensionCount>& ticked) {
     else
         sizes.fifth = 7;
     return sizes;
-}
-
-bool FormulaBuilder::addTension(const std::string& code) {
-    const TensionKind kind = classifyTension(code);
-    if (kind == TensionKind::Fifth || kind == TensionKind::Third) {
-        removeFirst(base_, kind == TensionKind::Fifth ? " 07" : " 04");
-        const std::string tone = tensionTone(code);
-        if (contains(formula(), tone)) return true;
-        if (full()) return false;
-        base_ += tone;
-        return true;
-    }
-    if (contains(formula(), code)) return true;
-    if (full()) return false;
-    added_ += code;
-    return true;
 }
 
 void MainWindowModel::deriveThirdAndFifth() {
@@ -224,11 +192,29 @@ void MainWindowModel::SpeedButton8Click() {
 
 void MainWindowModel::setSymbolText(const std::string& text) {
     window_.editAcorde = text;
+    window_.typedSymbol.clear();
+}
+
+void MainWindowModel::typeSymbol(const std::string& utf8) {
+    window_.editAcorde = utf8ToCp1252(utf8);
+    window_.typedSymbol = utf8;
 }
 
 void MainWindowModel::SpeedButton2Click() {
-    const auto& tensions = tensionList();
+    // The standard reading sees the text as typed, before its single-byte form; a box the
+    // program wrote, or one set in the single-byte form, is read from that form.
+    const bool typedAsShown =
+        !window_.typedSymbol.empty() && utf8ToCp1252(window_.typedSymbol) == window_.editAcorde;
+    const std::string typed = typedAsShown ? window_.typedSymbol : cp1252ToUtf8(window_.editAcorde);
+    window_.typedSymbol.clear();
+    // What the lookup reads wholly goes to it as it is; a standard symbol it would misread
+    // goes in the tension list's own words.
+    const SymbolForLookup symbol = symbolForLookup(typed);
+    window_.lookupNotice = symbol.notice;
+    lookUpSymbol(symbol.text);
+}
 
+void MainWindowModel::lookUpSymbol(const std::string& text) {
     // Start from the major triad with nothing else ticked and nothing greyed.
     search_.chordSuffix = "";
     window_.bassGrid.enabled = true;
@@ -237,42 +223,18 @@ void MainWindowModel::SpeedButton2Click() {
     window_.ticked[kItemMajor] = true;
     window_.itemEnabled.fill(true);
 
-    std::string symbol = window_.editAcorde + " ";
-
-    // A two-character root wins over a one-character one: "Cb5" is B with a "5".
-    int root = noteIndexOf(symbol.substr(0, 2));
-    std::size_t start = 2; // where the tensions begin
-    if (root == kNoNote) {
-        root = noteIndexOf(symbol.substr(0, 1));
-        start = 1;
-    }
-    const std::string rootText = symbol.substr(0, start);
-    std::string shown = rootText;
-
-    // "Cm7" is read as "Cm/7"; "Cm", "Cm/7" and "Cm(9)" stay as they are.
-    if (start + 1 < symbol.size() && symbol[start] == 'm' && !isSymbolSeparator(symbol[start + 1]))
-        symbol.insert(start + 1, "/");
-
+    const LookupTokens read = readLookupTokens(text);
+    const int root = read.root;
+    std::string shown = read.rootText;
     std::vector<std::string> tokens;
     bool recognised = false;
-    std::string token;
-    for (std::size_t i = start; i < symbol.size(); ++i) {
-        const char c = symbol[i];
-        if (!isSymbolSeparator(c)) {
-            token += c;
-            continue;
-        }
-        if (token.empty()) continue;
-        tokens.push_back(token);
-        for (int item = 0; item < kTensionCount; ++item) {
-            if (!equalIgnoringCase(token, tensions[item].text)) continue;
-            shown += (token[0] == 'b' ? "/" : "") + token + c;
-            window_.ticked[item] = true;
-            search_.chordSuffix += "/" + token;
-            recognised = true;
-            break;
-        }
-        token.clear();
+    for (const LookupToken& token : read.tokens) {
+        tokens.push_back(token.text);
+        if (token.item < 0) continue;
+        shown += (token.text[0] == 'b' ? "/" : "") + token.text + token.separator;
+        window_.ticked[token.item] = true;
+        search_.chordSuffix += "/" + token.text;
+        recognised = true;
     }
 
     // The grids take the sharps or flats of what was typed; the buttons stay as they are.
@@ -282,13 +244,13 @@ void MainWindowModel::SpeedButton2Click() {
         else
             applySharpNames(window_.bassGrid.names);
     }
-    if (contains(symbol.substr(0, start + 1), "b"))
+    if (contains(read.text.substr(0, read.rootText.size() + 1), "b"))
         applyFlatNames(window_.rootGrid.names);
     else
         applySharpNames(window_.rootGrid.names);
 
     // Only the last token can name the bass.
-    int bass = tokens.empty() ? kNoNote : noteIndexOf(tokens.back());
+    int bass = read.bass;
     if (bass != kNoNote) {
         tokens.pop_back();
         // With no tension before it nothing would stand between the root and the bass.
@@ -303,23 +265,12 @@ void MainWindowModel::SpeedButton2Click() {
     search_.rootNote = root;
     // The root as typed and the bass as the grid names it, so that the next composition
     // rebuilds the same symbol.
-    search_.rootName = rootText;
+    search_.rootName = read.rootText;
     search_.bassSuffix = bass == root ? "" : "/" + window_.bassGrid.names[bass];
 
-    auto typed = [&tokens](const char* text) {
-        return std::find(tokens.begin(), tokens.end(), text) != tokens.end();
-    };
-    FormulaBuilder formula(noteLimit());
-    for (int k = 0; k < kTensionCount; ++k) {
-        if (classifyTension(tensions[k].code) == TensionKind::Base && typed(tensions[k].text))
-            formula.setBase(tensions[k].code);
-    }
-    for (int l = 1; l < kTensionCount; ++l) {
-        const std::string code = tensions[l].code;
-        if (code.size() != 3 || !typed(tensions[l].text)) continue;
-        if (!formula.addTension(code)) window_.ticked[l] = false;
-    }
-    search_.chordIntervals = formula.formula();
+    const LookupFormula formula = composeLookupFormula(tokens, noteLimit());
+    for (int item : formula.refused) window_.ticked[item] = false;
+    search_.chordIntervals = formula.intervals;
     if (!search_.chordSuffix.empty()) search_.chordSuffix.erase(0, 1);
 
     // The sizes of the third and fifth follow the ticks, as after a tension click.

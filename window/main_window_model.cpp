@@ -4,6 +4,7 @@
 
 #include "chord_names.h"
 #include "instruments.h"
+#include "plain_names.h"
 #include "results_layout.h"
 #include "tunings.h"
 #include "voicing_search.h"
@@ -68,9 +69,17 @@ void MainWindowModel::showResult(SearchResult result, bool named) {
     window_.highlighted.clear();
     window_.canvasHeight =
         canvasHeightFor(static_cast<int>(search_.voicingList.size()), window_.columns);
-    window_.chordNames =
-        named ? listChordNames(search_.chordTones, search_.bassNote, window_.rootGrid.names)
-              : std::vector<std::string>{};
+    window_.chordNames.clear();
+    window_.plainName.clear();
+    if (named) {
+        // One reading of the roots for the name list and for the plain name above the results.
+        const std::vector<RootReading> roots =
+            chordReadings(search_.chordTones, search_.bassNote, window_.rootGrid.names);
+        window_.chordNames = chordNameLines(roots);
+        const std::vector<PlainReading> readings =
+            plainReadings(roots, search_.bassNote, window_.rootGrid.names);
+        if (!readings.empty()) window_.plainName = plainCaption(readings.front());
+    }
     window_.labelTotal = std::to_string(search_.voicingList.size());
 }
 

@@ -104,6 +104,28 @@ struct WindowState {
 
     // The message of an error that escaped a handler, until the next handler runs.
     std::string error;
+
+    // The chord language, in UTF-8. The symbol box's text as the user typed it, read by the
+    // standard reading before its single-byte form goes to the lookup; empty once the program
+    // writes the box.
+    std::string typedSymbol;
+    // What the search button's reading of a standard symbol changed (tones left out to fit the
+    // note limit, a fifth kept), shown in the status bar; empty when nothing was.
+    std::string lookupNotice;
+    // The chord's best reading in standard notation with its notes, "Cm7b5 — C Eb Gb Bb",
+    // shown over the results; empty when no chord is named.
+    std::string plainName;
+
+    // Naming a fingering: the neck picture as an input, the fret list entered there or typed
+    // into the entry box, and what it reads as.
+    bool neckInput = false;
+    FretList enteredFrets{kMuted, kMuted, kMuted, kMuted, kMuted, kMuted};
+    std::string fretListText;                          // the entry box
+    std::array<std::string, kStringCount> stringNotes; // the entered notes, "" where muted
+    std::vector<std::string> readings;                 // best first: "C — C E G"
+    std::vector<std::string> readingSymbols;           // "C", as the readings name them
+    int chosenReading = -1;
+    std::string namingMessage; // a bad fret list, "no notes", or whether a search found it
 };
 
 class MainWindowModel {
@@ -158,6 +180,20 @@ class MainWindowModel {
     void SpeedButton12Click(); // "Classic" neck
     void SpeedButton11Click(); // "Eletric" neck
 
+    // The chord language. The user's typing into the symbol box, as typed (UTF-8).
+    void typeSymbol(const std::string& utf8);
+    // Naming a fingering. The toggle beside "Classic" and "Eletric" makes the neck picture an
+    // input: a click on a string at a fret places or removes a mark there, a click at the nut
+    // turns the string open or muted.
+    void NeckInputButtonClick(bool down);
+    void Image2MouseUp(int x, int y);
+    // The fret list entry box (UTF-8): read when the user presses Enter; a text that is no
+    // fret list changes nothing but the message. Returns whether it was read.
+    bool enterFretList(const std::string& text);
+    // Choosing one of the readings: it is searched as a typed symbol, and the entered
+    // fingering is highlighted among the results, or the message says why it is not there.
+    bool chooseReading(int index);
+
     // What a search run now would read besides its request: the chord's root and bass, the
     // tuning, "Up to fret", "Distance" and the options, as the controls stand.
     SearchInputs searchInputs() const;
@@ -179,6 +215,10 @@ class MainWindowModel {
     // Takes a search's result as the one shown: list, layout height, names, count.
     void showResult(SearchResult result, bool named);
     void searchCurrentChord(bool trimIntervals = false);
+    // The lookup proper, on the single-byte text the search button hands it.
+    void lookUpSymbol(const std::string& text);
+    // The entered fingering's notes and readings under the current tuning.
+    void nameEnteredFingering();
     void applyTuning(const StringNotes& notes, const char* caption,
                      const std::array<const char*, kStringCount>& labels);
 

@@ -1,7 +1,7 @@
 // Reading what a guitarist types and naming what a guitarist holds, once per user action:
 // each must stay well under 100 microseconds.
 #include "chord_symbol.h"
-#include "fingering.h"
+#include "fingering_names.h"
 #include "lookup_tokens.h"
 #include "lookup_translation.h"
 #include "text_encoding.h"

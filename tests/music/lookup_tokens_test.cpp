@@ -1,5 +1,6 @@
 // The lookup's own reading of a typed symbol: root, tokens, bass, and whether it reads the
 // whole text as written.
+#include "chord_formula.h"
 #include "chord_vocabulary.h"
 #include "fretboard.h"
 #include "lookup_tokens.h"
@@ -99,12 +100,13 @@ TEST(LookupFormula, BaseAndTensionsInListOrderUnderTheLimit) {
 }
 
 TEST(LookupFormula, AReplacementMakesRoomForItsOwnTone) {
-    std::string base = "00 04 07 10 02";
-    std::string added = " 05";
-    EXPECT_TRUE(enterTensionTone(base, added, "506", 17));
-    EXPECT_EQ(base + added, "00 04 10 02 06 05");
-    EXPECT_FALSE(enterTensionTone(base, added, " 09", 17));
-    EXPECT_TRUE(enterTensionTone(base, added, " 06", 17)); // already there
+    FormulaBuilder formula(17, "00 04 07 10 02");
+    EXPECT_TRUE(formula.addTension(" 05"));
+    EXPECT_TRUE(formula.full());
+    EXPECT_TRUE(formula.addTension("506"));
+    EXPECT_EQ(formula.formula(), "00 04 10 02 06 05");
+    EXPECT_FALSE(formula.addTension(" 09"));
+    EXPECT_TRUE(formula.addTension(" 06")); // already there
 }
 
 TEST(SymbolForLookup, TheLookupKeepsWhatItReadsAndGetsTranslationsOfTheRest) {

@@ -1,6 +1,6 @@
 // The chord's readings in plain standard notation, and naming a fingering from its frets.
 #include "chord_names.h"
-#include "fingering.h"
+#include "fingering_names.h"
 #include "note_names.h"
 #include "plain_names.h"
 #include "tunings.h"

@@ -144,17 +144,44 @@ TEST_F(LookupTest, FifthAndThirdReplacements) {
 }
 
 TEST_F(LookupTest, UnreadWordsAndCaseOnlyTicks) {
-    typeSymbol("Cmaj7");
+    // A text that no reading reads wholly is the lookup's alone: "maj" is "m" and ignored
+    // letters.
+    typeSymbol("Cmaj7 foo");
     EXPECT_EQ(shown().editAcorde, "Cm/");
     EXPECT_EQ(state().chordIntervals, "00 03 07");
     EXPECT_EQ(state().chordSuffix, "m");
 
     // "M" ticks "m" but, differing in case, does not make the chord minor.
-    typeSymbol("CM");
+    typeSymbol("CM foo");
     EXPECT_EQ(state().chordIntervals, "00 04 07");
     EXPECT_THAT(tickedItems(), ElementsAre(kMajor, kMinor));
     EXPECT_EQ(state().chordSuffix, "M");
     EXPECT_EQ(state().thirdInterval, 3); // read from the ticks
+}
+
+TEST_F(LookupTest, StandardSymbolsTheLookupWouldMisreadAreReadAsWritten) {
+    typeSymbol("Cmaj7");
+    EXPECT_EQ(shown().editAcorde, "C7+ ");
+    EXPECT_EQ(state().chordIntervals, "00 04 07 11");
+    EXPECT_EQ(state().chordSuffix, "7+");
+    EXPECT_TRUE(shown().lookupNotice.empty());
+
+    // "M" is the major chord.
+    typeSymbol("CM");
+    EXPECT_EQ(state().chordIntervals, "00 04 07");
+    EXPECT_THAT(tickedItems(), ElementsAre(kMajor));
+    EXPECT_EQ(state().chordSuffix, "");
+    EXPECT_EQ(state().thirdInterval, 4);
+
+    // A lower-case root reads as its capital.
+    typeSymbol("c");
+    EXPECT_EQ(state().rootNote, 0);
+    EXPECT_EQ(shown().editAcorde, "C");
+    EXPECT_EQ(state().voicingList.size(), 165u);
+
+    typeSymbol("Cm7b5");
+    EXPECT_EQ(state().chordIntervals, "00 03 06 10");
+    EXPECT_EQ(shown().plainName, "Cm7b5 \u2014 C Eb Gb Bb");
 }
 
 TEST_F(LookupTest, NoteLimitUnticksButDisablesNothing) {
@@ -176,7 +203,7 @@ TEST_F(LookupTest, BassWithoutTensionIsShownAfterASlash) {
 }
 
 TEST_F(LookupTest, SymbolWithoutRootFindsNothingAndNamesNothing) {
-    for (const char* text : {"c", "H", ""}) {
+    for (const char* text : {"h", "H", ""}) {
         SCOPED_TRACE(text);
         typeSymbol(text);
         EXPECT_EQ(state().rootNote, kNoNote);

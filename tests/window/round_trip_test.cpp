@@ -4,7 +4,7 @@
 #include "window_test_support.h"
 
 #include "chord_vocabulary.h"
-#include "fingering.h"
+#include "fingering_names.h"
 #include "lookup_translation.h"
 #include "plain_names.h"
 #include "tunings.h"
@@ -62,16 +62,16 @@ TEST_F(RoundTripTest, EveryVoicingOfEveryChordTypeNamesItsChordAndItsBestReading
             const SearchResult found =
                 findVoicings(buildSearchRequest(intervals, root, root), inputs);
             ASSERT_FALSE(found.voicingList.empty()) << "row " << row << " root " << root;
-            for (const std::string& entry : found.voicingList) {
+            for (const Voicing& voicing : found.voicingList) {
                 // Named from its sounding notes, lowest first: an open string below the bass
                 // fret makes a slash reading, still of the chord's pitch classes.
                 const FingeringNames named =
-                    nameFingering(fretListOfEntry(entry), midi, noteNames());
+                    nameFingering(voicing.frets, midi, noteNames());
                 ++voicings;
                 const bool listed =
                     std::any_of(named.readings.begin(), named.readings.end(),
                                 [&chord](const PlainReading& r) { return pitchesOf(r) == chord; });
-                ASSERT_TRUE(listed) << "row " << row << " root " << root << ": " << entry;
+                ASSERT_TRUE(listed) << "row " << row << " root " << root << ": " << voicing;
             }
 
             // The chord's plain name, as the window shows it over the chord's own bass.

@@ -59,6 +59,10 @@ struct FingeringLimits {
 std::string fingeringMismatch(const FretList& frets, const MidiNoteTable& midi,
                               const FingeringLimits& limits, const NoteNames& names);
 
+// A fret list as guitarists write it: "x32010", or "x 10 12 12 11 10" where a fret is above 9;
+// barre marks aside.
+std::string fretListText(const FretList& frets);
+
 // True when the two fret lists finger the same frets, barre marks aside.
 bool sameFrets(const FretList& a, const FretList& b);
 

@@ -1,4 +1,4 @@
-#include "fingering.h"
+#include "fingering_names.h"
 
 #include "chord_names.h"
 
@@ -97,6 +97,17 @@ FingeringNames nameFingering(const FretList& frets, const MidiNoteTable& midi,
     named.readings = plainReadings(roots, named.bass, names);
     named.engineNames = chordNameLines(roots);
     return named;
+}
+
+std::string fretListText(const FretList& frets) {
+    const bool compact = std::all_of(frets.begin(), frets.end(),
+                                     [](int f) { return f == kMuted || std::abs(f) <= 9; });
+    std::string text;
+    for (int f : frets) {
+        if (!compact && !text.empty()) text += ' ';
+        text += f == kMuted ? std::string("x") : std::to_string(std::abs(f));
+    }
+    return text;
 }
 
 bool sameFrets(const FretList& a, const FretList& b) {

@@ -407,13 +407,7 @@ QWidget* TForm1::buildBottomPanel() {
     grid->addWidget(buildTuningPanel(), 0, 2, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(buildCheckPanel(), 0, 3, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(buildSoundPanel(), 1, 0, 1, 4, Qt::AlignLeft | Qt::AlignTop);
-    ListBoxReadings = new QListWidget;
-    ListBoxReadings->setObjectName(QStringLiteral("ListBoxReadings"));
-    ListBoxReadings->setFont(interfaceFont(9));
-    ListBoxReadings->setFixedSize(230, 121);
-    ListBoxReadings->setToolTip(
-        QStringLiteral("What the entered fingering reads as; choose one to search it"));
-    grid->addWidget(ListBoxReadings, 1, 4, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(buildNamingPanel(), 1, 4, Qt::AlignLeft | Qt::AlignTop);
     grid->setColumnStretch(5, 1);
     grid->setRowStretch(2, 1);
     return panel;
@@ -582,18 +576,32 @@ QWidget* TForm1::buildSoundPanel() {
     SpeedButtonNeckInput = speedButton("SpeedButtonNeckInput", QStringLiteral("Name it"), 60, 22);
     SpeedButtonNeckInput->setToolTip(QStringLiteral("Click the neck to name what you play"));
     controls->addWidget(SpeedButtonNeckInput);
-    EditFrets = new QLineEdit;
-    EditFrets->setObjectName(QStringLiteral("EditFrets"));
-    EditFrets->setPlaceholderText(QStringLiteral("x32010"));
-    EditFrets->setToolTip(
-        QStringLiteral("Frets from the low string, x for muted; Enter names them"));
-    EditFrets->setFixedWidth(110);
-    controls->addWidget(EditFrets);
     layout->addLayout(controls);
 
     Image2 = new NeckView;
     Image2->setObjectName(QStringLiteral("Image2"));
     layout->addWidget(Image2, 0, Qt::AlignLeft | Qt::AlignBottom);
+    return panel;
+}
+
+QWidget* TForm1::buildNamingPanel() {
+    // Naming a fingering: a fret list typed here or clicked on the neck, and its readings.
+    QFrame* panel = raisedPanel("PanelNaming", 230, 121);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(3);
+    EditFrets = new QLineEdit;
+    EditFrets->setObjectName(QStringLiteral("EditFrets"));
+    EditFrets->setPlaceholderText(QStringLiteral("x32010"));
+    EditFrets->setToolTip(
+        QStringLiteral("Frets from the low string, x for muted; Enter names them"));
+    layout->addWidget(EditFrets);
+    ListBoxReadings = new QListWidget;
+    ListBoxReadings->setObjectName(QStringLiteral("ListBoxReadings"));
+    ListBoxReadings->setFont(interfaceFont(9));
+    ListBoxReadings->setToolTip(
+        QStringLiteral("What the entered fingering reads as; choose one to search it"));
+    layout->addWidget(ListBoxReadings, 1);
     return panel;
 }
 

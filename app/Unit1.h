@@ -71,6 +71,7 @@ class TForm1 : public QMainWindow {
     QWidget* buildTuningPanel();
     QWidget* buildCheckPanel();
     QWidget* buildSoundPanel();
+    QWidget* buildNamingPanel();
     void buildMenus();
     void buildMidiOutputMenu();
     // Lists the devices as they are now, the one in use checked.

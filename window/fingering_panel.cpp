@@ -74,9 +74,10 @@ bool MainWindowModel::chooseReading(int index) {
     }
     // The road of a typed symbol, in the tension list's own words: typed as written, "C9"
     // would read as the list's own "9".
+    // A fingering has no more notes than a chord holds, so nothing is left out; a fifth it
+    // leaves out is kept by the search, and the message below says what that means.
     typeSymbol(translation->text);
     SpeedButton2Click();
-    window_.lookupNotice = translationNotice(symbol, *reading.chord, *translation);
 
     const std::string entered = fretListText(window_.enteredFrets);
     const auto found =

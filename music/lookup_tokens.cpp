@@ -47,7 +47,7 @@ LookupTokens readLookupTokens(const std::string& typed) {
 
     // "Cm7" is read as "Cm/7"; "Cm", "Cm/7" and "Cm(9)" stay as they are.
     if (start + 1 < symbol.size() && symbol[start] == 'm' && !isSymbolSeparator(symbol[start + 1]))
-        symbol.insert(start + 1, "/");
+        symbol = symbol.substr(0, start + 1) + "/" + symbol.substr(start + 1);
 
     std::string token;
     for (std::size_t i = start; i < symbol.size(); ++i) {

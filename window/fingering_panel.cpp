@@ -90,14 +90,10 @@ bool MainWindowModel::chooseReading(int index) {
                                 std::to_string(search_.voicingList.size());
         return true;
     }
-    FingeringLimits limits;
-    limits.rootNote = search_.rootNote;
-    limits.bassNote = search_.bassNote;
-    limits.chordTones = search_.chordTones;
-    limits.thirdInterval = search_.thirdInterval;
-    limits.fifthInterval = search_.fifthInterval;
-    limits.maxFret = search_.maxFret;
-    limits.distance = kDistanceItems[window_.distanceItem];
+    const SearchInputs inputs = searchInputs();
+    const FingeringLimits limits{inputs.rootNote,      inputs.bassNote,      search_.chordTones,
+                                 inputs.thirdInterval, inputs.fifthInterval, inputs.maxFret,
+                                 inputs.distance};
     std::string why = fingeringMismatch(window_.enteredFrets, search_.midiNoteTable, limits,
                                         window_.rootGrid.names);
     if (why.empty())

@@ -15,14 +15,14 @@ RankedVoicings searchWithChoices(const std::string& intervals, const SearchInput
     ranked.hand =
         HandContext{inputs.stringNote, inputs.rootNote, inputs.bassNote, intervalSetOf(intervals)};
 
-    std::vector<std::string>& list = ranked.result.voicingList;
+    std::vector<Voicing>& list = ranked.result.voicingList;
     ranked.scores.reserve(list.size());
-    for (const std::string& entry : list)
-        ranked.scores.push_back(assessPlayability(fretListOfEntry(entry), ranked.hand).score);
+    for (const Voicing& voicing : list)
+        ranked.scores.push_back(assessPlayability(voicing.frets, ranked.hand).score);
     if (choices.order == VoicingOrder::Position) return ranked;
 
     const std::vector<std::size_t> order = easiestFirstOrder(ranked.scores);
-    std::vector<std::string> sorted;
+    std::vector<Voicing> sorted;
     std::vector<int> sortedScores;
     sorted.reserve(list.size());
     sortedScores.reserve(list.size());
@@ -36,7 +36,7 @@ RankedVoicings searchWithChoices(const std::string& intervals, const SearchInput
 }
 
 Playability assessEntry(const RankedVoicings& ranked, std::size_t i) {
-    return assessPlayability(fretListOfEntry(ranked.result.voicingList.at(i)), ranked.hand);
+    return assessPlayability(ranked.result.voicingList.at(i).frets, ranked.hand);
 }
 
 std::string explainEntry(const RankedVoicings& ranked, std::size_t i) {

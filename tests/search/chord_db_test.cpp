@@ -123,9 +123,9 @@ std::vector<Chord> firstPositionsOverTheirRoot(const fs::path& path) {
 }
 
 // Where the fingering stands in a list, barre marks aside; -1 when it is not there.
-int rankOf(const FretList& frets, const std::vector<std::string>& list) {
+int rankOf(const FretList& frets, const std::vector<Voicing>& list) {
     for (std::size_t i = 0; i < list.size(); ++i) {
-        FretList found = fretListOfEntry(list[i]);
+        FretList found = list[i].frets;
         for (int& v : found) v = std::abs(v);
         if (found == frets) return static_cast<int>(i);
     }
@@ -162,7 +162,7 @@ TEST(ChordDatabase, CommonVoicingsFindTheFirstPositionsAndEasiestFirstPutsThemNe
         if (report && (rank < 0 || rank >= 3)) {
             std::cout << chord.name << " " << fretText(chord.frets) << "rank " << rank;
             if (!easiest.result.voicingList.empty())
-                std::cout << "; first " << easiest.result.voicingList[0].substr(7) << " ["
+                std::cout << "; first " << fretText(easiest.result.voicingList[0].frets) << " ["
                           << explainEntry(easiest, 0) << "]";
             if (rank >= 0)
                 std::cout << "; it " << explainEntry(easiest, static_cast<std::size_t>(rank));

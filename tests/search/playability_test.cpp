@@ -302,8 +302,10 @@ TEST(EasiestFirstOrder, ReordersTheSameSetOfVoicings) {
             const RankedVoicings easiest =
                 searchWithChoices(intervals, in, {VoicingOrder::EasiestFirst, false});
             ASSERT_EQ(position.result.voicingList.size(), easiest.result.voicingList.size());
-            std::vector<std::string> a = position.result.voicingList;
-            std::vector<std::string> b = easiest.result.voicingList;
+            std::vector<std::string> a;
+            std::vector<std::string> b;
+            for (const Voicing& v : position.result.voicingList) a.push_back(entryText(v));
+            for (const Voicing& v : easiest.result.voicingList) b.push_back(entryText(v));
             std::sort(a.begin(), a.end());
             std::sort(b.begin(), b.end());
             EXPECT_EQ(a, b);

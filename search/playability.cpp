@@ -66,11 +66,19 @@ constexpr int kLeftOutTone = 100;
 // chord's own bass the fingering says another chord.
 constexpr int kWrongBass = 200;
 
-// How many members a small set has (strings, frets or intervals, one bit each).
+// How many members a small set has (strings, frets or intervals, one bit each): counted by
+// a table of all sets of six, the strings, so that no loop branches on the members.
+constexpr std::array<unsigned char, 64> kMembersOfSix = [] {
+    std::array<unsigned char, 64> table{};
+    for (unsigned set = 0; set < 64; ++set)
+        for (unsigned rest = set; rest != 0; rest &= rest - 1) ++table[set];
+    return table;
+}();
+
 constexpr int membersOf(unsigned set) {
-    int n = 0;
-    for (; set != 0; set &= set - 1) ++n;
-    return n;
+    return kMembersOfSix[set & 63] + kMembersOfSix[(set >> 6) & 63] +
+           kMembersOfSix[(set >> 12) & 63] + kMembersOfSix[(set >> 18) & 63] +
+           kMembersOfSix[(set >> 24) & 63] + kMembersOfSix[set >> 30];
 }
 
 // One bar: a finger laid across strings first..last at one fret.
@@ -81,21 +89,34 @@ struct Bar {
     unsigned held = 0; // the strings it frets, bit s for string s
 };
 
-// Strings t after `first` that a bar at `fret` from `first` holds: it passes muted strings
-// and strings fretted higher, and ends at an open string, a lower fret or a string already
-// held by another bar.
-Bar barFrom(const FretList& frets, int first, int fret, unsigned taken) {
-    Bar bar{fret, first, first, 1U << first};
-    for (int t = first + 1; t < kStringCount; ++t) {
-        if ((taken & (1U << t)) != 0) break;
-        if (frets[t] == kMuted) continue;
-        const int f = std::abs(frets[t]);
-        if (f < fret) break;
-        if (f == fret) {
-            bar.held |= 1U << t;
-            bar.last = t;
-        }
+// The strings below a string, as a set.
+constexpr unsigned below(int s) {
+    return (1U << s) - 1;
+}
+
+// The fret list as bars meet it: each string's fret, the muted ones far above every fret.
+struct Strings {
+    std::array<int, kStringCount> fret{};
+    unsigned muted = 0;
+};
+
+constexpr int kFarAbove = 1000;
+
+// Strings after `first` that a bar at `fret` from `first` holds: it passes muted strings and
+// strings fretted higher, and ends at an open string, a lower fret or a string already held
+// by another bar.
+Bar barFrom(const Strings& strings, int first, int fret, unsigned taken) {
+    unsigned same = 0;
+    unsigned lower = 0;
+    for (int t = 0; t < kStringCount; ++t) {
+        same |= (strings.fret[t] == fret ? 1U : 0U) << t;
+        lower |= (strings.fret[t] < fret ? 1U : 0U) << t;
     }
+    const unsigned after = below(kStringCount) & ~below(first + 1);
+    const unsigned stops = (lower | taken) & after;
+    const unsigned reach = stops == 0 ? after : after & below(std::countr_zero(stops));
+    Bar bar{fret, first, first, (1U << first) | (same & reach)};
+    bar.last = 31 - std::countl_zero(bar.held);
     return bar;
 }
 
@@ -111,12 +132,11 @@ struct Fingering {
 };
 
 // Adds a bar over two strings or more to the fingering: one finger for all its strings.
-void layBar(Fingering& f, const Bar& bar, const FretList& frets) {
+void layBar(Fingering& f, const Bar& bar, const Strings& strings) {
     f.fingers -= membersOf(bar.held) - 1;
     (bar.last - bar.first + 1 >= 5 ? f.fullBarres : f.partialBarres) += 1;
     f.barreFret = f.barreFret == 0 ? bar.fret : std::min(f.barreFret, bar.fret);
-    for (int t = bar.first + 1; t < bar.last; ++t)
-        if (frets[t] == kMuted) ++f.barredMuted;
+    f.barredMuted += membersOf(strings.muted & below(bar.last) & ~below(bar.first + 1));
 }
 
 // The stretch, from the frets between the lowest and the highest fretted note that no finger
@@ -132,28 +152,33 @@ void price(Fingering& f, int emptyFrets) {
 // The easiest way to hold the fret list: the bars its marks ask for, and of the other groups
 // of strings at one fret that a finger could lay across, those that make it easier. On a tie
 // fingertips are kept.
-Fingering easiestFingering(const FretList& frets, int fretted, int emptyFrets) {
+Fingering easiestFingering(const FretList& frets, const Strings& strings, int fretted,
+                           int emptyFrets, unsigned marks, unsigned repeatedFrets) {
     // Strings are taken from the lowest up: a bar only reaches strings above its own, and it
     // ends where a lower fret or an open string lies, so no order of the frets is needed.
     Fingering marked;
     marked.fingers = fretted;
+    if (marks == 0 && repeatedFrets == 0) { // a fingertip on every fretted string
+        price(marked, emptyFrets);
+        return marked;
+    }
     unsigned taken = 0;
-    for (int s = 0; s < kStringCount; ++s) {
-        if (frets[s] >= 0 || (taken & (1U << s)) != 0) continue;
-        const Bar bar = barFrom(frets, s, -frets[s], taken);
+    for (int s = 0; marks != 0 && s < kStringCount; ++s) {
+        if ((marks & (1U << s)) == 0 || (taken & (1U << s)) != 0) continue;
+        const Bar bar = barFrom(strings, s, -frets[s], taken);
         taken |= bar.held;
-        if (membersOf(bar.held) >= 2) layBar(marked, bar, frets); // else a plain fingertip
+        if (membersOf(bar.held) >= 2) layBar(marked, bar, strings); // else a plain fingertip
     }
 
+    // A bar needs a second string at its fret: only frets that more than one string is
+    // fretted at are looked at.
     std::array<Bar, 3> optional{};
     int optionalCount = 0;
-    for (int s = 0; s + 1 < kStringCount; ++s) {
+    for (int s = 0; repeatedFrets != 0 && s + 1 < kStringCount; ++s) {
         const int fret = frets[s];
         if (fret <= 0 || fret == kMuted || (taken & (1U << s)) != 0) continue;
-        bool repeated = false; // a bar needs a second string at its fret
-        for (int t = s + 1; t < kStringCount && !repeated; ++t) repeated = frets[t] == fret;
-        if (!repeated) continue;
-        const Bar bar = barFrom(frets, s, fret, taken);
+        if ((repeatedFrets & (1U << fret)) == 0) continue;
+        const Bar bar = barFrom(strings, s, fret, taken);
         if (membersOf(bar.held) < 2) continue;
         optional[optionalCount++] = bar;
         taken |= bar.held;
@@ -164,43 +189,64 @@ Fingering easiestFingering(const FretList& frets, int fretted, int emptyFrets) {
     for (unsigned chosen = 1; chosen < (1U << optionalCount); ++chosen) {
         Fingering f = marked;
         for (int i = 0; i < optionalCount; ++i)
-            if ((chosen & (1U << i)) != 0) layBar(f, optional[i], frets);
+            if ((chosen & (1U << i)) != 0) layBar(f, optional[i], strings);
         price(f, emptyFrets);
         if (f.cost < best.cost) best = f;
     }
     return best;
 }
 
+// Semitones reduced to an octave, by table: every string's interval to the root is one.
+constexpr std::array<unsigned char, 128> kOctave = [] {
+    std::array<unsigned char, 128> table{};
+    for (int i = 0; i < 128; ++i) table[i] = static_cast<unsigned char>(i % 12);
+    return table;
+}();
+
 } // namespace
 
 Playability assessPlayability(const FretList& frets, const HandContext& context) {
     Playability p;
-    int lowest = 0;
+    // One walk over the strings gathers them as sets: muted, open, fretted and marked strings,
+    // the frets pressed (once, and more than once) and the chord's intervals that sound.
+    unsigned muted = 0;
+    unsigned open = 0;
+    unsigned marks = 0;
+    unsigned fretsPressed = 0;
+    unsigned repeatedFrets = 0;
+    unsigned sounding = 0;
+    int lowest = 1000;
     int highest = 0;
-    int fretted = 0;
-    unsigned fretsPressed = 0; // bit f for every fret f that some string is fretted at
-    unsigned sounding = 0;     // bit i for every interval above the root that sounds
-    int firstSounding = -1;
-    int lastSounding = -1;
+    Strings strings;
+    const int fromRoot = 24 - context.rootNote % 12; // keeps every interval below positive
+    // Without branches: which kind each string is varies from one fret list to the next.
     for (int s = 0; s < kStringCount; ++s) {
         const int v = frets[s];
-        if (v == kMuted) continue;
-        if (firstSounding < 0) firstSounding = s;
-        lastSounding = s;
-        const int fret = std::abs(v);
-        sounding |= 1U << ((context.stringNote[s] + fret + 24 - context.rootNote) % 12);
-        if (v == 0) {
-            ++p.openStrings;
-            continue;
-        }
-        ++fretted;
-        fretsPressed |= 1U << (fret & 31);
-        lowest = lowest == 0 ? fret : std::min(lowest, fret);
-        highest = std::max(highest, fret);
+        const unsigned isMuted = v == kMuted ? 1U : 0U;
+        const unsigned isOpen = v == 0 ? 1U : 0U;
+        const unsigned isFretted = 1U - isMuted - isOpen;
+        const int fret = v < 0 ? -v : v;
+        strings.fret[s] = isMuted != 0 ? kFarAbove : fret;
+        muted |= isMuted << s;
+        open |= isOpen << s;
+        marks |= (v < 0 ? 1U : 0U) << s;
+        sounding |= (1U - isMuted) << kOctave[(context.stringNote[s] + fret + fromRoot) & 127];
+        const unsigned bit = isFretted << (fret & 31);
+        repeatedFrets |= fretsPressed & bit;
+        fretsPressed |= bit;
+        lowest = std::min(lowest, isFretted != 0 ? fret : 1000);
+        highest = std::max(highest, isFretted != 0 ? fret : 0);
     }
-    p.span = lowest == 0 ? 0 : highest - lowest + 1;
-    const int emptyFrets = p.span - membersOf(fretsPressed);
-    const Fingering hold = easiestFingering(frets, fretted, std::max(0, emptyFrets));
+    const unsigned all = (1U << kStringCount) - 1;
+    const unsigned soundingStrings = all & ~muted;
+    const int fretted = kStringCount - membersOf(muted) - membersOf(open);
+    if (fretted == 0) lowest = 0;
+
+    p.span = fretted == 0 ? 0 : highest - lowest + 1;
+    const int emptyFrets = std::max(0, p.span - membersOf(fretsPressed));
+    strings.muted = muted;
+    const Fingering hold =
+        easiestFingering(frets, strings, fretted, emptyFrets, marks, repeatedFrets);
     p.fingers = hold.fingers;
     p.stretch = hold.stretch;
     p.fullBarres = hold.fullBarres;
@@ -210,21 +256,24 @@ Playability assessPlayability(const FretList& frets, const HandContext& context)
 
     p.position = lowest;
     p.lowPosition = highest <= kLowPositionTop;
-    int soundingBelow = kMuted; // the nearest sounding string below the one looked at
-    for (int s = 0; s < kStringCount; ++s) {
-        const int v = frets[s];
-        if (v == 0 && s > 0 && frets[s - 1] != 0 && frets[s - 1] != kMuted) ++p.archedFingers;
-        if (v != kMuted) {
-            soundingBelow = v;
-            continue;
+    p.openStrings = membersOf(open);
+    p.mutedStrings = membersOf(muted);
+    const unsigned frettedStrings = all & ~muted & ~open;
+    p.archedFingers = membersOf(open & (frettedStrings << 1));
+    if (soundingStrings != 0) {
+        const int first = std::countr_zero(soundingStrings);
+        const int last = 31 - std::countl_zero(soundingStrings);
+        const unsigned inside = below(last) & ~below(first + 1);
+        const unsigned above = all & ~below(last + 1);
+        p.mutedInside = membersOf(muted & inside);
+        p.mutedAbove = membersOf(muted & above);
+        // A muted string no finger can lean on: the nearest sounding string below it is open.
+        for (unsigned rest = muted & (inside | above); rest != 0; rest &= rest - 1) {
+            const int s = std::countr_zero(rest);
+            const int nearest = 31 - std::countl_zero(soundingStrings & below(s));
+            if ((open & (1U << nearest)) != 0) ++p.mutedUndamped;
         }
-        ++p.mutedStrings;
-        if (firstSounding < 0 || s < firstSounding) continue;
-        (s < lastSounding ? p.mutedInside : p.mutedAbove) += 1;
-        if (soundingBelow == 0) ++p.mutedUndamped;
-    }
-    if (firstSounding >= 0) {
-        p.bassPitch = (context.stringNote[firstSounding] + std::abs(frets[firstSounding])) % 12;
+        p.bassPitch = (context.stringNote[first] + std::abs(frets[first])) % 12;
         p.bassAsAsked = p.bassPitch == context.bassNote;
         p.bassIsRoot = p.bassPitch == context.rootNote;
     }
@@ -308,12 +357,29 @@ std::string explainPlayability(const Playability& p) {
 }
 
 std::vector<std::size_t> easiestFirstOrder(const std::vector<int>& scores) {
-    // Each score with its place: no two are equal, so the sort keeps the order of ties.
-    std::vector<std::pair<int, std::size_t>> keyed(scores.size());
-    for (std::size_t i = 0; i < scores.size(); ++i) keyed[i] = {scores[i], i};
-    std::sort(keyed.begin(), keyed.end());
     std::vector<std::size_t> order(scores.size());
-    for (std::size_t i = 0; i < keyed.size(); ++i) order[i] = keyed[i].second;
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    if (scores.empty()) return order;
+    const auto [low, high] = std::minmax_element(scores.begin(), scores.end());
+    const long long range = static_cast<long long>(*high) - *low;
+    if (range > 0xFFFF) {
+        std::stable_sort(order.begin(), order.end(),
+                         [&scores](std::size_t a, std::size_t b) { return scores[a] < scores[b]; });
+        return order;
+    }
+    // Scores lie close together: sorted by their two bytes above the lowest score, low byte
+    // first, each pass keeping the order it is given, so ties keep theirs.
+    std::vector<std::size_t> next(order.size());
+    for (int shift : {0, 8}) {
+        std::array<std::size_t, 257> start{};
+        auto digit = [&scores, low = *low, shift](std::size_t i) {
+            return static_cast<std::size_t>(((scores[i] - low) >> shift) & 0xFF);
+        };
+        for (std::size_t i : order) ++start[digit(i) + 1];
+        for (std::size_t d = 1; d < start.size(); ++d) start[d] += start[d - 1];
+        for (std::size_t i : order) next[start[digit(i)]++] = i;
+        order.swap(next);
+    }
     return order;
 }
 

@@ -24,6 +24,9 @@ struct DictionaryOptions {
     bool leftHand = false;
     std::string tuning;
     bool entries = false;
+    std::string order = "position"; // "position" or "easiest"
+    bool common = false;            // "Common voicings"
+    bool explain = false;           // each voicing's playability in words
 };
 
 // Sets the window's controls as the options say, each through its own handler: the tuning, the

@@ -5,29 +5,35 @@
 
 namespace tambrel {
 
-RankedVoicings searchWithChoices(const std::string& intervals, const SearchInputs& inputs,
-                                 const VoicingChoices& choices) {
+RankedVoicings rankVoicings(SearchResult result, const std::string& intervals,
+                            const SearchInputs& inputs) {
     RankedVoicings ranked;
-    ranked.result =
-        choices.commonVoicings
-            ? findCommonVoicings(intervals, inputs)
-            : findVoicings(buildSearchRequest(intervals, inputs.rootNote, inputs.bassNote), inputs);
+    ranked.result = std::move(result);
     ranked.hand =
         HandContext{inputs.stringNote, inputs.rootNote, inputs.bassNote, intervalSetOf(intervals)};
-
-    std::vector<Voicing>& list = ranked.result.voicingList;
-    ranked.scores.reserve(list.size());
-    for (const Voicing& voicing : list)
+    ranked.scores.reserve(ranked.result.voicingList.size());
+    for (const Voicing& voicing : ranked.result.voicingList)
         ranked.scores.push_back(assessPlayability(voicing.frets, ranked.hand).score);
+    return ranked;
+}
+
+RankedVoicings searchWithChoices(const std::string& intervals, const SearchInputs& inputs,
+                                 const VoicingChoices& choices) {
+    RankedVoicings ranked = rankVoicings(
+        choices.commonVoicings
+            ? findCommonVoicings(intervals, inputs)
+            : findVoicings(buildSearchRequest(intervals, inputs.rootNote, inputs.bassNote), inputs),
+        intervals, inputs);
     if (choices.order == VoicingOrder::Position) return ranked;
 
+    std::vector<Voicing>& list = ranked.result.voicingList;
     const std::vector<std::size_t> order = easiestFirstOrder(ranked.scores);
     std::vector<Voicing> sorted;
     std::vector<int> sortedScores;
     sorted.reserve(list.size());
     sortedScores.reserve(list.size());
     for (std::size_t i : order) {
-        sorted.push_back(std::move(list[i]));
+        sorted.push_back(list[i]);
         sortedScores.push_back(ranked.scores[i]);
     }
     list = std::move(sorted);

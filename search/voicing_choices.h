@@ -32,6 +32,11 @@ struct RankedVoicings {
 RankedVoicings searchWithChoices(const std::string& intervals, const SearchInputs& inputs,
                                  const VoicingChoices& choices);
 
+// Scores a search's result for the chord `intervals` under the inputs it was searched with,
+// keeping its order. Throws InvalidIntegerError on a malformed list.
+RankedVoicings rankVoicings(SearchResult result, const std::string& intervals,
+                            const SearchInputs& inputs);
+
 // Entry i's playability with all its parts, and the explanation of it; assessed when asked,
 // as only the score is kept.
 Playability assessEntry(const RankedVoicings& ranked, std::size_t i);

@@ -134,6 +134,7 @@ int searchIntervals(const DictionaryOptions& options) {
         const RankedVoicings ranked =
             searchWithChoices(options.intervals, inputs, window.voicingChoices());
         std::vector<Playability> playability;
+        playability.reserve(ranked.result.voicingList.size());
         for (std::size_t i = 0; i < ranked.result.voicingList.size(); ++i)
             playability.push_back(assessEntry(ranked, i));
         printVoicings(ranked.result.voicingList, playability, options);
@@ -156,9 +157,10 @@ int searchSymbol(const DictionaryOptions& options) {
             std::cout << cp1252ToUtf8(name) << '\n';
         std::cout << '\n';
     }
+    const int count = static_cast<int>(window.search().voicingList.size());
     std::vector<Playability> playability;
-    for (int i = 0; i < static_cast<int>(window.search().voicingList.size()); ++i)
-        playability.push_back(*window.diagramPlayability(i));
+    playability.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) playability.push_back(*window.diagramPlayability(i));
     printVoicings(window.search().voicingList, playability, options);
     return 0;
 }

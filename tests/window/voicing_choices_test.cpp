@@ -12,7 +12,6 @@
 using namespace tambrel;
 using namespace tambrel::testing;
 using ::testing::HasSubstr;
-using ::testing::StartsWith;
 
 namespace {
 
@@ -20,6 +19,7 @@ using ChoicesTest = WindowTest;
 
 std::vector<std::string> sortedTexts(const std::vector<Voicing>& list) {
     std::vector<std::string> texts;
+    texts.reserve(list.size());
     for (const Voicing& v : list) texts.push_back(entryText(v));
     std::sort(texts.begin(), texts.end());
     return texts;

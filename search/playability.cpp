@@ -186,6 +186,14 @@ Fingering easiestFingering(const FretList& frets, const Strings& strings, int fr
 
     Fingering best = marked;
     price(best, emptyFrets);
+    // A bar over two strings saves one finger and costs at least as much: it only helps where
+    // the finger it frees takes up a stretch, or the hand has run out of fingers.
+    if (best.stretch == 0 && best.fingers <= 4) {
+        int kept = 0;
+        for (int i = 0; i < optionalCount; ++i)
+            if (membersOf(optional[i].held) > 2) optional[kept++] = optional[i];
+        optionalCount = kept;
+    }
     for (unsigned chosen = 1; chosen < (1U << optionalCount); ++chosen) {
         Fingering f = marked;
         for (int i = 0; i < optionalCount; ++i)

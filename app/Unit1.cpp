@@ -406,6 +406,7 @@ QWidget* TForm1::buildBottomPanel() {
     grid->addWidget(buildOptionsPanel(), 0, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(buildTuningPanel(), 0, 2, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(buildCheckPanel(), 0, 3, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(buildOrderPanel(), 0, 4, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(buildSoundPanel(), 1, 0, 1, 4, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(buildNamingPanel(), 1, 4, Qt::AlignLeft | Qt::AlignTop);
     grid->setColumnStretch(5, 1);
@@ -528,6 +529,26 @@ QWidget* TForm1::buildCheckPanel() {
     layout->addWidget(CheckBoxNSI);
     layout->addWidget(CheckBoxCanhoto);
     layout->addWidget(CheckBoxPestanas);
+    return panel;
+}
+
+QWidget* TForm1::buildOrderPanel() {
+    QFrame* panel = raisedPanel("Panel7", 145, 89);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(8, 4, 6, 6);
+    layout->setSpacing(2);
+    QStringList items;
+    for (const char* item : kOrderItems) items << QString::fromLatin1(item);
+    ComboBoxOrder = pickList("ComboBoxOrder", items,
+                             QStringLiteral("Order of the chord charts: by position, or the "
+                                            "easiest to play first"));
+    CheckBoxCommon = checkBox("CheckBoxCommon", QStringLiteral("Common voicings"),
+                              QStringLiteral("Also the charts that leave out the tones "
+                                             "guitarists commonly leave out"));
+    layout->addWidget(label("LabelOrder", QStringLiteral("Order")));
+    layout->addWidget(ComboBoxOrder);
+    layout->addWidget(CheckBoxCommon);
+    layout->addStretch();
     return panel;
 }
 
@@ -693,6 +714,8 @@ void TForm1::connectControls() {
             [this, &model](int item) { forward([&] { model.ComboBox1Change(item); }); });
     connect(ComboBox2, &QComboBox::activated, this,
             [this, &model](int item) { forward([&] { model.ComboBox2Change(item); }); });
+    connect(ComboBoxOrder, &QComboBox::activated, this,
+            [this, &model](int item) { forward([&] { model.ComboBoxOrderChange(item); }); });
 
     const std::pair<QCheckBox*, void (MainWindowModel::*)(bool)> boxes[] = {
         {CheckBoxOmit3, &MainWindowModel::CheckBoxOmit3Click},
@@ -700,6 +723,7 @@ void TForm1::connectControls() {
         {CheckBoxNSI, &MainWindowModel::CheckBoxNSIClick},
         {CheckBoxCanhoto, &MainWindowModel::CheckBoxCanhotoClick},
         {CheckBoxPestanas, &MainWindowModel::CheckBoxPestanasClick},
+        {CheckBoxCommon, &MainWindowModel::CheckBoxCommonClick},
     };
     for (const auto& [box, handler] : boxes) {
         connect(box, &QCheckBox::clicked, this, [this, &model, handler](bool checked) {
@@ -732,6 +756,9 @@ void TForm1::connectControls() {
     connect(TrackBarTempoAcorde, &QSlider::valueChanged, this,
             [this, &model](int position) { forward([&] { model.setTempo(position); }); });
 
+    // Hovering a diagram tells how easy it is to play, and why.
+    Image1->setToolTipSource(
+        [this](int index) { return shown(model_->diagramExplanation(index)); });
     connect(Image1, &ResultsCanvas::released, this,
             [this, &model](int x, int y) { forward([&] { model.Image1MouseUp(x, y); }); });
 
@@ -821,6 +848,8 @@ void TForm1::showModelState() {
     setChecked(CheckBoxNSI, w.easyChords);
     setChecked(CheckBoxCanhoto, w.leftHanded);
     setChecked(CheckBoxPestanas, w.noBarreChords);
+    setCurrentIndex(ComboBoxOrder, w.orderItem);
+    setChecked(CheckBoxCommon, w.commonVoicings);
 
     for (int n = 0; n < 6; ++n) {
         setValue(trackBars_[n], w.tunerPositions[n]);
@@ -838,6 +867,7 @@ void TForm1::showModelState() {
     setText(Edit1, shown(w.formation));
     Image1->showResults(model_->diagramFretLists(), w.columns, w.canvasWidth, w.canvasHeight,
                         w.highlighted, w.leftHanded);
+    Image1->markEasiest(model_->easiestDiagram());
     // While the neck is an input it shows the fingering entered on it.
     Image2->showNeck(w.electricNeck,
                      w.neckInput ? std::optional<FretList>(w.enteredFrets) : w.neckVoicing);

@@ -70,6 +70,7 @@ class TForm1 : public QMainWindow {
     QWidget* buildOptionsPanel();
     QWidget* buildTuningPanel();
     QWidget* buildCheckPanel();
+    QWidget* buildOrderPanel();
     QWidget* buildSoundPanel();
     QWidget* buildNamingPanel();
     void buildMenus();
@@ -125,6 +126,8 @@ class TForm1 : public QMainWindow {
     QCheckBox* CheckBoxNSI = nullptr;
     QCheckBox* CheckBoxCanhoto = nullptr;
     QCheckBox* CheckBoxPestanas = nullptr;
+    QComboBox* ComboBoxOrder = nullptr;  // "Position" or "Easiest first"
+    QCheckBox* CheckBoxCommon = nullptr; // "Common voicings"
 
     // Tuning.
     QToolButton* ToolButton5 = nullptr;

@@ -48,9 +48,29 @@ bool readTuning(const std::string& text, StringNotes& notes, int& preset) {
     return count == kStringCount;
 }
 
-void printVoicings(const std::vector<Voicing>& voicingList, const DictionaryOptions& options) {
+// What is said of each voicing beside it: its playability with --explain; with --common
+// alone, what it leaves out of the chord, if anything.
+std::vector<std::string> notesOn(const std::vector<Playability>& playability,
+                                 const DictionaryOptions& options) {
+    std::vector<std::string> notes;
+    notes.reserve(playability.size());
+    for (const Playability& p : playability)
+        notes.push_back(options.explain  ? explainPlayability(p)
+                        : options.common ? leftOutText(p.leftOut, p.chord)
+                                         : std::string());
+    return notes;
+}
+
+void printVoicings(const std::vector<Voicing>& voicingList,
+                   const std::vector<Playability>& playability, const DictionaryOptions& options) {
+    const std::vector<std::string> notes = notesOn(playability, options);
     if (options.entries) {
-        for (const Voicing& voicing : voicingList) std::cout << entryText(voicing) << '\n';
+        // A note follows its entry behind "  # ", so the entry itself reads as always.
+        for (std::size_t i = 0; i < voicingList.size(); ++i) {
+            std::cout << entryText(voicingList[i]);
+            if (!notes[i].empty()) std::cout << "  # " << notes[i];
+            std::cout << '\n';
+        }
         return;
     }
     std::cout << "Results: founded " << voicingList.size() << "\n\n";
@@ -58,6 +78,16 @@ void printVoicings(const std::vector<Voicing>& voicingList, const DictionaryOpti
     frets.reserve(voicingList.size());
     for (const Voicing& voicing : voicingList) frets.push_back(voicing.frets);
     std::cout << textDiagramRows(frets, options.leftHand, terminalWidth());
+    bool first = true;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        if (notes[i].empty()) continue;
+        if (first) std::cout << '\n';
+        first = false;
+        std::cout << i + 1 << '.';
+        for (int v : voicingList[i].frets)
+            std::cout << ' ' << (v == kMuted ? "X" : std::to_string(std::abs(v)));
+        std::cout << ": " << notes[i] << '\n';
+    }
 }
 
 } // namespace
@@ -85,6 +115,8 @@ std::optional<std::string> applyOptions(MainWindowModel& window, const Dictionar
     if (options.leftHand) window.CheckBoxCanhotoClick(true);
     if (options.omit3) window.CheckBoxOmit3Click(true);
     if (options.omit5) window.CheckBoxOmit5Click(true);
+    if (options.order == "easiest") window.ComboBoxOrderChange(1);
+    if (options.common) window.CheckBoxCommonClick(true);
     return std::nullopt;
 }
 
@@ -101,8 +133,13 @@ int searchIntervals(const DictionaryOptions& options) {
     inputs.rootNote = root;
     inputs.bassNote = bass;
     try {
-        const std::string request = buildSearchRequest(options.intervals, root, bass);
-        printVoicings(findVoicings(request, inputs).voicingList, options);
+        const RankedVoicings ranked =
+            searchWithChoices(options.intervals, inputs, window.voicingChoices());
+        std::vector<Playability> playability;
+        playability.reserve(ranked.result.voicingList.size());
+        for (std::size_t i = 0; i < ranked.result.voicingList.size(); ++i)
+            playability.push_back(assessEntry(ranked, i));
+        printVoicings(ranked.result.voicingList, playability, options);
     } catch (const InvalidIntegerError& error) {
         return fail(error.what());
     }
@@ -127,7 +164,11 @@ int searchSymbol(const DictionaryOptions& options) {
             std::cout << cp1252ToUtf8(name) << '\n';
         std::cout << '\n';
     }
-    printVoicings(window.search().voicingList, options);
+    const int count = static_cast<int>(window.search().voicingList.size());
+    std::vector<Playability> playability;
+    playability.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) playability.push_back(*window.diagramPlayability(i));
+    printVoicings(window.search().voicingList, playability, options);
     return 0;
 }
 

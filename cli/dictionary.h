@@ -26,6 +26,9 @@ struct DictionaryOptions {
     bool entries = false;
     std::string frets;         // --name: a fret list to name
     bool readingsOnly = false; // --readings: only the readings' symbols, one a line
+    std::string order = "position"; // "position" or "easiest"
+    bool common = false;            // "Common voicings"
+    bool explain = false;           // each voicing's playability in words
 };
 
 // Sets the window's controls as the options say, each through its own handler: the tuning, the

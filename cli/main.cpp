@@ -61,11 +61,24 @@ int main(int argc, char** argv) {
                        "\"x 10 12 12 11 10\"), under --tuning");
     app.add_flag("--readings", options.readingsOnly,
                  "With --name: only the readings, one a line, best first");
+    app.add_option("--order", options.order,
+                   "Order of the fingerings: position (the search's own, default) or easiest "
+                   "(easiest to play first)")
+        ->check(CLI::IsMember({"position", "easiest"}));
+    app.add_flag("--common", options.common,
+                 "Common voicings: also the fingerings that leave out the tones guitarists "
+                 "leave out (the fifth; in 11th and 13th chords also the 3rd, 9th or 11th)");
+    app.add_flag("--explain", options.explain,
+                 "Say how easy each fingering is to play, and why (its score and its parts)");
     app.add_flag("--script", script, "Run the headless session on standard input");
     app.footer("Presets: Standard Tunning, Open E, Open A, Lute Tunning, Blues Tunning, Rain Song, "
                "Open D, Drop D, Open G, C 6th, G Minor Tunning, Dorvane.\n"
                "Output: the count, then each fingering as a diagram: X muted, O open, the base "
-               "fret beside the first row, finger numbers 1-4, a barre as 1-1-1.");
+               "fret beside the first row, finger numbers 1-4, a barre as 1-1-1. With --explain "
+               "(or --common), a numbered line for each fingering follows; with --entries it "
+               "follows the entry behind \"  # \".\n"
+               "The session's commands for the same: order position|easiest, common on|off, and "
+               "explain (prints {\"explain\": [...]}, one text per diagram).");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {

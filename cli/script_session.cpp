@@ -118,6 +118,12 @@ std::string sessionStateJson(const MainWindowModel& model,
     state["formation"] = utf8(w.formation);
     state["selectedFrets"] = numberArray(s.selectedFrets);
     state["midi"] = textArray(midiLog);
+    // The order and the common voicings are told only once chosen: a session that never
+    // changes them prints the state it always printed.
+    if (w.orderItem != 0 || w.commonVoicings) {
+        state["order"] = w.orderItem == 1 ? "easiest" : "position";
+        state["common"] = w.commonVoicings;
+    }
     return state.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
@@ -244,6 +250,26 @@ std::optional<std::string> ScriptSession::execute(const std::string& rawLine) {
         if (command == "lefthand" && w.leftHanded != on) model_.CheckBoxCanhotoClick(on);
         if (command == "nobarre" && w.noBarreChords != on) model_.CheckBoxPestanasClick(on);
         return std::nullopt;
+    }
+    if (command == "order" && arguments == 1) {
+        if (words[1] != "position" && words[1] != "easiest")
+            return error(line, "expected position or easiest");
+        model_.ComboBoxOrderChange(words[1] == "easiest" ? 1 : 0);
+        return std::nullopt;
+    }
+    if (command == "common" && arguments == 1) {
+        if (words[1] != "on" && words[1] != "off") return error(line, "expected on or off");
+        const bool on = words[1] == "on";
+        if (w.commonVoicings != on) model_.CheckBoxCommonClick(on);
+        return std::nullopt;
+    }
+    if (command == "explain" && arguments == 0) {
+        Json texts = Json::array();
+        for (int i = 0; i < static_cast<int>(model_.search().voicingList.size()); ++i)
+            texts.push_back(utf8(model_.diagramExplanation(i)));
+        Json explanations;
+        explanations["explain"] = std::move(texts);
+        return explanations.dump(-1, ' ', false, Json::error_handler_t::replace);
     }
     if (command == "preset" && arguments == 1) {
         if (!oneNumber(0, 11)) return error(line, "preset out of range");

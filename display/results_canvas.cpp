@@ -1,8 +1,10 @@
 #include "results_canvas.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -55,6 +57,59 @@ void ResultsCanvas::showResults(const std::vector<FretList>& cells, int columns,
     update();
 }
 
+namespace {
+
+// The mark of the easiest diagram: a small green disc with a white tick, right of the grid's
+// top, where no diagram draws.
+void drawEasiestMark(QPainter& painter, const CellRect& cell) {
+    const QRect disc(cell.left + 84, cell.top + 3, 11, 11);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 128, 64));
+    painter.drawEllipse(disc);
+    painter.setPen(QPen(Qt::white, 1.6));
+    painter.drawLine(QPointF(disc.left() + 2.5, disc.top() + 5.5),
+                     QPointF(disc.left() + 4.5, disc.top() + 8));
+    painter.drawLine(QPointF(disc.left() + 4.5, disc.top() + 8),
+                     QPointF(disc.left() + 8.5, disc.top() + 3));
+    painter.restore();
+}
+
+} // namespace
+
+void ResultsCanvas::markEasiest(std::optional<int> index) {
+    if (index && (*index < 0 || *index >= static_cast<int>(cells_.size()))) index.reset();
+    if (index == marked_) return;
+    if (marked_) update(cellRect(*marked_));
+    marked_ = index;
+    if (marked_) update(cellRect(*marked_));
+}
+
+QString ResultsCanvas::toolTipAt(int x, int y) const {
+    const std::optional<int> index = diagramAt(x, y, columns_, static_cast<int>(cells_.size()));
+    if (!index || !toolTipSource_) return {};
+    return toolTipSource_(*index);
+}
+
+bool ResultsCanvas::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = toolTipAt(help->pos().x(), help->pos().y());
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            // The tip belongs to the cell under the pointer: moving to another cell asks again.
+            const std::optional<int> index = diagramAt(help->pos().x(), help->pos().y(), columns_,
+                                                       static_cast<int>(cells_.size()));
+            QToolTip::showText(help->globalPos(), text, this, cellRect(*index));
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void ResultsCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect exposed = event->rect();
@@ -75,6 +130,7 @@ void ResultsCanvas::paintEvent(QPaintEvent* event) {
             drawChordDiagram(diagrams, cells_[index], cell.top, cell.left,
                              highlighted_[index] ? DiagramStyle::Highlighted : DiagramStyle::Normal,
                              leftHanded_);
+            if (marked_ == index) drawEasiestMark(painter, cell);
         }
     }
 }

@@ -2,7 +2,10 @@
 // The results canvas: one chord diagram per cell of the results layout (results_layout.h). Only
 // the cells that a paint event exposes are painted, from the list of cells and their styles;
 // nothing of the canvas is kept as a bitmap.
+#include <QString>
 #include <QWidget>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "fretboard.h"
@@ -27,11 +30,22 @@ class ResultsCanvas : public QWidget {
     // The canvas rectangle of cell `index`.
     QRect cellRect(int index) const;
 
+    // The small mark of the easiest diagram, on that cell or on none.
+    void markEasiest(std::optional<int> index);
+    std::optional<int> markedEasiest() const { return marked_; }
+    // Where the tooltip of a diagram comes from: its index in, the text out.
+    void setToolTipSource(std::function<QString(int)> source) {
+        toolTipSource_ = std::move(source);
+    }
+    // The tooltip shown over canvas point (x, y): its diagram's text, or none off the diagrams.
+    QString toolTipAt(int x, int y) const;
+
   signals:
     // A mouse button was released at (x, y) in canvas pixels, any button.
     void released(int x, int y);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -40,6 +54,8 @@ class ResultsCanvas : public QWidget {
     std::vector<bool> highlighted_; // one flag per cell
     int columns_ = 1;
     bool leftHanded_ = false;
+    std::optional<int> marked_;
+    std::function<QString(int)> toolTipSource_;
 };
 
 } // namespace tambrel

@@ -15,7 +15,10 @@ void putInDisplayOrder(std::vector<Voicing>& found) {
             break;
         }
     }
+    sortByEntryText(found);
+}
 
+void sortByEntryText(std::vector<Voicing>& found) {
     // Each entry text is written once, then the voicings follow their texts' order.
     std::vector<std::pair<EntryTextBuffer, std::size_t>> keyed;
     keyed.reserve(found.size());

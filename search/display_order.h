@@ -14,4 +14,7 @@ namespace tambrel {
 //   then by position, string set, top fret, and the fret text character by character.
 void putInDisplayOrder(std::vector<Voicing>& found);
 
+// Only the second rule: sorts by the plain byte order of the entry texts.
+void sortByEntryText(std::vector<Voicing>& voicings);
+
 } // namespace tambrel

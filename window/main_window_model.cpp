@@ -41,16 +41,16 @@ void MainWindowModel::searchCurrentChord(bool trimIntervals) {
         trimIntervals ? trimBlanks(search_.chordIntervals) : search_.chordIntervals;
     window_.error.clear();
     try {
-        runSearch(buildSearchRequest(intervals, search_.rootNote, search_.bassNote));
+        runSearch(buildSearchRequest(intervals, search_.rootNote, search_.bassNote), intervals);
     } catch (const InvalidIntegerError& error) {
         // A malformed chord formula: the user sees the message and an empty result, never a
         // partial list.
-        showResult(SearchResult{}, false);
+        showResult(RankedVoicings{}, false);
         window_.error = error.what();
     }
 }
 
-void MainWindowModel::runSearch(const std::string& request) {
+void MainWindowModel::runSearch(const std::string& request, const std::string& intervals) {
     search_.lastClickX = 0;
     search_.lastClickY = 0;
     window_.highlighted.clear();
@@ -58,14 +58,25 @@ void MainWindowModel::runSearch(const std::string& request) {
     // A typed symbol without a readable root names no chord, whatever bass follows it: there
     // is nothing to search and nothing to name.
     const bool rooted = search_.rootNote >= 0 && search_.rootNote < 12;
-    SearchResult result = rooted ? findVoicings(request, searchInputs()) : SearchResult{};
+    RankedVoicings result;
+    if (rooted) {
+        const VoicingChoices choices = voicingChoices();
+        const bool plain = choices.order == VoicingOrder::Position && !choices.commonVoicings;
+        // The search itself, for the request as built; the choices search the same chord
+        // from its formula.
+        result =
+            plain ? rankVoicings(findVoicings(request, searchInputs()), intervals, searchInputs())
+                  : searchWithChoices(intervals, searchInputs(), choices);
+    }
     window_.columns = columnsForWidth(window_.canvasWidth);
     showResult(std::move(result), rooted);
 }
 
-void MainWindowModel::showResult(SearchResult result, bool named) {
-    search_.chordTones = std::move(result.chordTones);
-    search_.voicingList = std::move(result.voicingList);
+void MainWindowModel::showResult(RankedVoicings result, bool named) {
+    search_.chordTones = std::move(result.result.chordTones);
+    search_.voicingList = std::move(result.result.voicingList);
+    window_.playabilityScores = std::move(result.scores);
+    window_.scoredAgainst = result.hand;
     window_.highlighted.clear();
     window_.canvasHeight =
         canvasHeightFor(static_cast<int>(search_.voicingList.size()), window_.columns);
@@ -88,6 +99,22 @@ std::vector<FretList> MainWindowModel::diagramFretLists() const {
     lists.reserve(search_.voicingList.size());
     for (const Voicing& voicing : search_.voicingList) lists.push_back(voicing.frets);
     return lists;
+}
+
+std::optional<Playability> MainWindowModel::diagramPlayability(int index) const {
+    if (index < 0 || index >= static_cast<int>(search_.voicingList.size())) return std::nullopt;
+    return assessPlayability(search_.voicingList[static_cast<std::size_t>(index)].frets,
+                             window_.scoredAgainst);
+}
+
+std::string MainWindowModel::diagramExplanation(int index) const {
+    const std::optional<Playability> playability = diagramPlayability(index);
+    return playability ? explainPlayability(*playability) : std::string();
+}
+
+std::optional<int> MainWindowModel::easiestDiagram() const {
+    if (window_.orderItem != 1 || search_.voicingList.empty()) return std::nullopt;
+    return 0;
 }
 
 void MainWindowModel::FormResize(int resultsWidth) {

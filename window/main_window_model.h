@@ -15,6 +15,7 @@
 #include "note_names.h"
 #include "search_options.h"
 #include "voicing.h"
+#include "voicing_choices.h"
 #include "voicing_search.h"
 
 #include <array>
@@ -79,6 +80,9 @@ struct WindowState {
     bool easyChords = false;
     bool leftHanded = false;
     bool noBarreChords = false;
+    // Beside them: the order of the diagrams ("Position", "Easiest first") and "Common voicings".
+    int orderItem = 0;
+    bool commonVoicings = false;
 
     // Tuning. Each tuner stands at its string's open note, so the positions are the search
     // state's stringNote itself.
@@ -94,6 +98,10 @@ struct WindowState {
     int canvasHeight = 260;
     std::vector<int> highlighted;
     std::string formation; // Edit1
+    // How easy each diagram is to play, in display order, and what the last search scored
+    // the fingerings against, to explain any of them.
+    std::vector<int> playabilityScores;
+    HandContext scoredAgainst;
 
     // Neck and sound.
     bool electricNeck = false;
@@ -166,6 +174,8 @@ class MainWindowModel {
     void CheckBoxNSIClick(bool checked);
     void CheckBoxCanhotoClick(bool checked);
     void CheckBoxPestanasClick(bool checked);
+    void ComboBoxOrderChange(int item);     // "Position" or "Easiest first"
+    void CheckBoxCommonClick(bool checked); // "Common voicings"
 
     // Tuning.
     void StandardTunning1Click(int tag);
@@ -201,6 +211,16 @@ class MainWindowModel {
     // The fret lists of the diagrams in display order.
     std::vector<FretList> diagramFretLists() const;
 
+    // The order and the common voicings as the two controls stand.
+    VoicingChoices voicingChoices() const;
+    // Diagram `index`'s playability, as the last search scored it, and in words (its score
+    // and parts, what it leaves out); empty for a cell without a diagram.
+    std::optional<Playability> diagramPlayability(int index) const;
+    std::string diagramExplanation(int index) const;
+    // The diagram that carries the mark of the easiest: the first in "Easiest first", none in
+    // position order or without results.
+    std::optional<int> easiestDiagram() const;
+
   private:
     int noteLimit() const;
     void deriveThirdAndFifth();
@@ -211,9 +231,11 @@ class MainWindowModel {
     void showNoteLimit(bool withBassGrid);
     // A check box of the options takes its new state, and the search runs.
     void setOption(bool& box, bool checked);
-    void runSearch(const std::string& request);
-    // Takes a search's result as the one shown: list, layout height, names, count.
-    void showResult(SearchResult result, bool named);
+    // Searches the chord whose request is built from `intervals` (as `request`), under the
+    // order and common voicings chosen.
+    void runSearch(const std::string& request, const std::string& intervals);
+    // Takes a search's result as the one shown: list, scores, layout height, names, count.
+    void showResult(RankedVoicings result, bool named);
     void searchCurrentChord(bool trimIntervals = false);
     // The lookup proper, on the single-byte text the search button hands it.
     void lookUpSymbol(const std::string& text);

@@ -71,4 +71,20 @@ void MainWindowModel::CheckBoxPestanasClick(bool checked) {
     setOption(window_.noBarreChords, checked);
 }
 
+VoicingChoices MainWindowModel::voicingChoices() const {
+    return VoicingChoices{window_.orderItem == 1 ? VoicingOrder::EasiestFirst
+                                                 : VoicingOrder::Position,
+                          window_.commonVoicings};
+}
+
+void MainWindowModel::ComboBoxOrderChange(int item) {
+    if (item < 0 || item >= static_cast<int>(kOrderItems.size())) return;
+    window_.orderItem = item;
+    searchCurrentChord();
+}
+
+void MainWindowModel::CheckBoxCommonClick(bool checked) {
+    setOption(window_.commonVoicings, checked);
+}
+
 } // namespace tambrel

@@ -1,5 +1,6 @@
 // The voicing search for every chord type on every root at the widest limits.
 #include "chord_vocabulary.h"
+#include "voicing_choices.h"
 #include "voicing_search.h"
 
 #include <benchmark/benchmark.h>
@@ -34,6 +35,34 @@ void BM_SweepEveryChordType(benchmark::State& state) {
     state.counters["voicings"] = static_cast<double>(voicings);
 }
 BENCHMARK(BM_SweepEveryChordType)->Unit(benchmark::kMillisecond);
+
+// The same sweep with every voicing scored and the list put easiest first, and then with the
+// common voicings that leave tones out joined to each list: beside the plain sweep above,
+// the cost of the two choices.
+void sweepWithChoices(benchmark::State& state, VoicingChoices choices) {
+    std::size_t voicings = 0;
+    for (auto _ : state) {
+        voicings = 0;
+        for (int root = 0; root < 12; ++root) {
+            for (const ChordType& type : chordTypeTable()) {
+                const auto ranked = searchWithChoices(type.intervals, widest(root), choices);
+                voicings += ranked.result.voicingList.size();
+            }
+        }
+        benchmark::DoNotOptimize(voicings);
+    }
+    state.counters["voicings"] = static_cast<double>(voicings);
+}
+
+void BM_SweepScoredEasiestFirst(benchmark::State& state) {
+    sweepWithChoices(state, {VoicingOrder::EasiestFirst, false});
+}
+BENCHMARK(BM_SweepScoredEasiestFirst)->Unit(benchmark::kMillisecond);
+
+void BM_SweepCommonVoicingsEasiestFirst(benchmark::State& state) {
+    sweepWithChoices(state, {VoicingOrder::EasiestFirst, true});
+}
+BENCHMARK(BM_SweepCommonVoicingsEasiestFirst)->Unit(benchmark::kMillisecond);
 
 // One chord at a time: the slowest of them is the one to watch.
 void BM_OneChord(benchmark::State& state) {

@@ -30,9 +30,16 @@ Artwork markArtwork(StringMark mark) {
 
 void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, int left,
                       DiagramStyle style, bool leftHanded) {
+    drawChordDiagram(painter, frets, top, left, style, leftHanded, DotLabels::Fingers, {});
+}
+
+void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, int left,
+                      DiagramStyle style, bool leftHanded, DotLabels labels,
+                      const DiagramNotes& notes) {
     const Fingering fingering = fingeringOf(frets);
     const auto column = [leftHanded](int s) { return diagramColumn(s, leftHanded); };
     const auto markX = [&](int s) { return left + 21 + 11 * column(s); };
+    const bool numbered = labels == DotLabels::Fingers;
 
     // One mark per string below the grid; the filled dot goes to the lowest sounding string.
     for (int s = 0; s < kStringCount; ++s)
@@ -48,14 +55,31 @@ void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, i
         if (p.fret >= base + kDiagramFrets) break; // the search never lists such a voicing
         const int y = top + 11 + kRowHeight * (p.fret - base);
         if (!p.barre) {
-            if (p.finger <= 4)
+            if (!numbered)
+                painter.drawLabelledMark(dotLabel(labels, notes, p.strings[0], p.fret),
+                                         markX(p.strings[0]), y);
+            else if (p.finger <= 4)
                 painter.drawArtwork(kFingerMarks[p.finger - 1], markX(p.strings[0]), y);
             continue;
         }
         // A barre is a bar without a number, across every string it lies on.
         for (int k = 0; k < p.stringCount; ++k)
             painter.drawArtwork(Artwork::dedo6, left + 18 + 11 * column(p.strings[k]), y);
+        if (numbered) continue;
+        // Each string the bar holds down sounds its own note; the ones under the bar that are
+        // muted or fretted higher do not sound here.
+        for (int k = 0; k < p.stringCount; ++k) {
+            const int t = p.strings[k];
+            if (frets[t] == p.fret || frets[t] == -p.fret)
+                painter.drawLabelledMark(dotLabel(labels, notes, t, p.fret), markX(t), y);
+        }
     }
+
+    if (numbered) return;
+    for (int s = 0; s < kStringCount; ++s)
+        if (frets[s] == 0)
+            painter.drawStringCaption(dotLabel(labels, notes, s, 0), markX(s),
+                                      top + kMarkRowOffset);
 }
 
 } // namespace tambrel

@@ -2,6 +2,7 @@
 // One chord diagram: five frets of the neck, one column per string, finger marks, barre bars,
 // the base fret beside the grid and one mark per string below it.
 #include "diagram_painter.h"
+#include "dot_labels.h"
 #include "fretboard.h"
 
 namespace tambrel {
@@ -14,5 +15,13 @@ enum class DiagramStyle { Normal, Highlighted };
 // rightmost column.
 void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, int left,
                       DiagramStyle style, bool leftHanded);
+
+// The same diagram with the finger marks labelled as `labels` says. With note names or
+// intervals every fretted note gets a labelled mark (under a barre too, over its bar, and a
+// fifth finger as well), and each open string gets its label under its ring; finger numbers
+// draw exactly the diagram above.
+void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, int left,
+                      DiagramStyle style, bool leftHanded, DotLabels labels,
+                      const DiagramNotes& notes);
 
 } // namespace tambrel

@@ -14,6 +14,14 @@ class DiagramPainter {
     virtual void drawArtwork(Artwork artwork, int x, int y) = 0;
     // Top-left corner of the text at (x, y).
     virtual void drawText(const std::string& text, int x, int y) = 0;
+    // A finger mark that carries a short label (a note name, an interval) in place of a
+    // finger number, where the 9 x 9 finger mark with its top-left corner at (x, y) would be.
+    virtual void drawLabelledMark(const std::string& label, int x, int y) { drawText(label, x, y); }
+    // A short label under the 6 x 6 mark of a string with its top-left corner at (x, y): the
+    // note of an open string.
+    virtual void drawStringCaption(const std::string& label, int x, int y) {
+        drawText(label, x, y + 8);
+    }
 };
 
 } // namespace tambrel

@@ -5,6 +5,7 @@
 #include <QTransform>
 
 #include "artwork.h"
+#include "mark_labels.h"
 
 namespace tambrel {
 
@@ -13,7 +14,7 @@ namespace {
 // The device pixels per logical pixel when the painter only moves and scales evenly (the
 // usual case, also when a widget is rendered into an image of another pixel ratio); 0 when
 // it rotates, shears or stretches, where only painting the vectors gives a true picture.
-qreal pixmapScale(const QPainter& painter) {
+qreal devicePixmapScale(const QPainter& painter) {
     const QTransform device = painter.deviceTransform();
     if (device.type() > QTransform::TxScale || device.m11() <= 0 ||
         !qFuzzyCompare(device.m11(), device.m22()))
@@ -23,8 +24,12 @@ qreal pixmapScale(const QPainter& painter) {
 
 } // namespace
 
-QtDiagramPainter::QtDiagramPainter(QPainter& painter)
-    : painter_(painter), font_(textFont()), metrics_(font_) {}
+QtDiagramPainter::QtDiagramPainter(QPainter& painter, ArtworkDrawing drawing)
+    : painter_(painter), drawing_(drawing), font_(textFont()), metrics_(font_) {}
+
+qreal QtDiagramPainter::pixmapScale() const {
+    return drawing_ == ArtworkDrawing::Cached ? devicePixmapScale(painter_) : 0;
+}
 
 QFont QtDiagramPainter::textFont() {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -36,11 +41,31 @@ QFont QtDiagramPainter::textFont() {
 void QtDiagramPainter::drawArtwork(Artwork artwork, int x, int y) {
     // A canvas shows hundreds of marks: unless the painter turns or stretches, they come from
     // pixmaps painted once for its device pixel scale, as sharp as painting the vectors.
-    if (const qreal scale = pixmapScale(painter_); scale > 0) {
+    if (const qreal scale = pixmapScale(); scale > 0) {
         painter_.drawPixmap(QPoint(x, y), cachedArtworkPixmap(artwork, scale));
         return;
     }
     paintArtwork(painter_, artwork, QPoint(x, y));
+}
+
+void QtDiagramPainter::drawLabelledMark(const std::string& label, int x, int y) {
+    const QString text = QString::fromStdString(label);
+    const QPoint at = labelledMarkCorner(QPoint(x, y));
+    if (const qreal scale = pixmapScale(); scale > 0) {
+        painter_.drawPixmap(at, cachedLabelledMarkPixmap(text, scale));
+        return;
+    }
+    paintLabelledMark(painter_, text, at);
+}
+
+void QtDiagramPainter::drawStringCaption(const std::string& label, int x, int y) {
+    const QString text = QString::fromStdString(label);
+    const QPoint at = stringCaptionCorner(QPoint(x, y));
+    if (const qreal scale = pixmapScale(); scale > 0) {
+        painter_.drawPixmap(at, cachedStringCaptionPixmap(text, scale));
+        return;
+    }
+    paintStringCaption(painter_, text, at);
 }
 
 void QtDiagramPainter::drawText(const std::string& text, int x, int y) {

@@ -10,19 +10,37 @@ class QPainter;
 
 namespace tambrel {
 
+// How the artwork reaches the painter's device.
+enum class ArtworkDrawing {
+    // From pixmaps made once for the device's pixel scale (when the painter only moves and
+    // scales evenly): fast on screens and images.
+    Cached,
+    // Always as vectors: for SVG and PDF, which keep them as shapes at any size.
+    Vectors,
+};
+
 class QtDiagramPainter : public DiagramPainter {
   public:
-    explicit QtDiagramPainter(QPainter& painter);
+    explicit QtDiagramPainter(QPainter& painter, ArtworkDrawing drawing = ArtworkDrawing::Cached);
 
     void drawArtwork(Artwork artwork, int x, int y) override;
     // Black text on a white box, top-left corner at (x, y). Leaves the painter's font and pen set.
     void drawText(const std::string& text, int x, int y) override;
+    void drawLabelledMark(const std::string& label, int x, int y) override;
+    void drawStringCaption(const std::string& label, int x, int y) override;
 
     // The small font of the base-fret numbers.
     static QFont textFont();
 
+  protected:
+    QPainter& painter() { return painter_; }
+
   private:
+    // The device pixels per unit to make pixmaps for, or 0 to paint the vectors.
+    qreal pixmapScale() const;
+
     QPainter& painter_;
+    ArtworkDrawing drawing_;
     QFont font_;
     QFontMetrics metrics_;
 };

@@ -17,7 +17,18 @@ namespace tambrel {
 ResultsCanvas::ResultsCanvas(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent); // paintEvent fills every exposed pixel itself
+    // A right button's release selects a diagram like any other, so the canvas's menu opens
+    // after it (menuRequested), never on the press, which would take the release away.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     setFixedSize(0, 0);
+}
+
+void ResultsCanvas::showDotLabels(DotLabels labels, const DiagramNotes& notes) {
+    // Finger numbers do not depend on the notes.
+    const bool same = labels == labels_ && (labels == DotLabels::Fingers || notes == notes_);
+    labels_ = labels;
+    notes_ = notes;
+    if (!same) update();
 }
 
 bool ResultsCanvas::isHighlighted(int index) const {
@@ -129,7 +140,7 @@ void ResultsCanvas::paintEvent(QPaintEvent* event) {
             const CellRect cell = tambrel::cellRect(index, columns_);
             drawChordDiagram(diagrams, cells_[index], cell.top, cell.left,
                              highlighted_[index] ? DiagramStyle::Highlighted : DiagramStyle::Normal,
-                             leftHanded_);
+                             leftHanded_, labels_, notes_);
             if (marked_ == index) drawEasiestMark(painter, cell);
         }
     }
@@ -138,7 +149,11 @@ void ResultsCanvas::paintEvent(QPaintEvent* event) {
 void ResultsCanvas::mouseReleaseEvent(QMouseEvent* event) {
     // Canvas pixels: the pixel under the pointer, also on fractional positions.
     const QPointF at = event->position();
-    emit released(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+    const int x = static_cast<int>(std::floor(at.x()));
+    const int y = static_cast<int>(std::floor(at.y()));
+    emit released(x, y);
+    if (event->button() == Qt::RightButton)
+        emit menuRequested(event->globalPosition().toPoint(), x, y);
     event->accept();
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "dot_labels.h"
 #include "fretboard.h"
 
 namespace tambrel {
@@ -22,6 +23,10 @@ class ResultsCanvas : public QWidget {
     // style. A column count below 1 lays the cells out in one column.
     void showResults(const std::vector<FretList>& cells, int columns, int canvasWidth,
                      int canvasHeight, const std::vector<int>& highlighted, bool leftHanded);
+
+    // What the finger marks carry, and the notes to name them by; finger numbers at start.
+    void showDotLabels(DotLabels labels, const DiagramNotes& notes);
+    DotLabels dotLabels() const { return labels_; }
 
     const std::vector<FretList>& cells() const { return cells_; }
     int columns() const { return columns_; }
@@ -43,6 +48,9 @@ class ResultsCanvas : public QWidget {
   signals:
     // A mouse button was released at (x, y) in canvas pixels, any button.
     void released(int x, int y);
+    // After `released` for the right button: where to open the canvas's menu, on the screen,
+    // and the release point in canvas pixels.
+    void menuRequested(const QPoint& globalPosition, int x, int y);
 
   protected:
     bool event(QEvent* event) override;
@@ -56,6 +64,8 @@ class ResultsCanvas : public QWidget {
     bool leftHanded_ = false;
     std::optional<int> marked_;
     std::function<QString(int)> toolTipSource_;
+    DotLabels labels_ = DotLabels::Fingers;
+    DiagramNotes notes_;
 };
 
 } // namespace tambrel

@@ -1,0 +1,100 @@
+#include "chord_sheet.h"
+
+#include "note_names.h"
+#include "text_encoding.h"
+
+#include <algorithm>
+
+namespace tambrel {
+
+namespace {
+
+std::string cleanName(const std::string& name) {
+    std::string clean = name;
+    for (char& c : clean)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
+    const auto first = clean.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return clean.substr(first, clean.find_last_not_of(' ') - first + 1);
+}
+
+bool inside(int index, std::size_t size) {
+    return index >= 0 && static_cast<std::size_t>(index) < size;
+}
+
+} // namespace
+
+void ChordSheet::add(SheetDiagram entry) {
+    entry.name = cleanName(entry.name);
+    entries_.push_back(std::move(entry));
+}
+
+void ChordSheet::add(const std::vector<SheetDiagram>& entries) {
+    entries_.reserve(entries_.size() + entries.size());
+    for (const SheetDiagram& entry : entries) add(entry);
+}
+
+bool ChordSheet::rename(int index, const std::string& name) {
+    if (!inside(index, entries_.size())) return false;
+    std::string clean = cleanName(name);
+    if (entries_[index].name == clean) return false;
+    entries_[index].name = std::move(clean);
+    return true;
+}
+
+bool ChordSheet::remove(int index) {
+    if (!inside(index, entries_.size())) return false;
+    entries_.erase(entries_.begin() + index);
+    return true;
+}
+
+bool ChordSheet::move(int from, int to) {
+    if (!inside(from, entries_.size()) || !inside(to, entries_.size()) || from == to) return false;
+    const auto at = entries_.begin();
+    if (from < to)
+        std::rotate(at + from, at + from + 1, at + to + 1);
+    else
+        std::rotate(at + to, at + from, at + from + 1);
+    return true;
+}
+
+std::string sheetNameOf(const MainWindowModel& window) {
+    // The symbol as the program writes it for the chord searched: what the symbol box shows
+    // after the search, whatever has been typed into it since.
+    const SearchState& search = window.search();
+    return cp1252ToUtf8(search.rootName + search.chordSuffix + search.bassSuffix);
+}
+
+DiagramNotes diagramNotesOf(const MainWindowModel& window) {
+    const SearchState& search = window.search();
+    DiagramNotes notes;
+    notes.tuning = search.stringNote;
+    notes.rootNote = search.rootNote;
+    notes.chordMask = chordMaskOf(search.chordTones, search.rootNote);
+    notes.flatNames = window.window().rootGrid.names[1] != noteNames()[1];
+    return notes;
+}
+
+std::optional<SheetDiagram> resultSheetDiagram(const MainWindowModel& window, int index) {
+    const std::vector<Voicing>& voicings = window.search().voicingList;
+    if (!inside(index, voicings.size())) return std::nullopt;
+    return SheetDiagram{voicings[index].frets, diagramNotesOf(window), sheetNameOf(window)};
+}
+
+std::optional<SheetDiagram> selectedSheetDiagram(const MainWindowModel& window) {
+    const std::vector<int>& highlighted = window.window().highlighted;
+    if (highlighted.empty()) return std::nullopt;
+    return resultSheetDiagram(window, highlighted.front());
+}
+
+std::vector<SheetDiagram> resultSheetDiagrams(const MainWindowModel& window) {
+    const DiagramNotes notes = diagramNotesOf(window);
+    const std::string name = sheetNameOf(window);
+    std::vector<SheetDiagram> diagrams;
+    diagrams.reserve(window.search().voicingList.size());
+    for (const Voicing& voicing : window.search().voicingList)
+        diagrams.push_back({voicing.frets, notes, name});
+    return diagrams;
+}
+
+} // namespace tambrel

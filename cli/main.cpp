@@ -1,6 +1,7 @@
 // tambrel-cli: the chord dictionary in a terminal, and the headless session of the window.
 #include "dictionary.h"
 #include "script_session.h"
+#include "sheet_command.h"
 
 #include <CLI/CLI.hpp>
 
@@ -28,7 +29,11 @@ int main(int argc, char** argv) {
                  "  tambrel-cli --intervals \"00 04 07\" --root C [options]\n"
                  "  tambrel-cli --name x32010 [--tuning T] what a fingering reads as\n"
                  "  tambrel-cli --script                  the window's headless session:\n"
-                 "                                        one command a line on standard input",
+                 "                                        one command a line on standard input\n"
+                 "  tambrel-cli SYMBOL --pdf FILE         the diagrams to a file (also --svg,\n"
+                 "                                        --png, and with --intervals)\n"
+                 "  tambrel-cli --sheet \"C Am F G7\" --pdf FILE\n"
+                 "                                        the first diagram of each chord",
                  "tambrel-cli"};
     DictionaryOptions options;
     bool script = false;
@@ -71,6 +76,8 @@ int main(int argc, char** argv) {
     app.add_flag("--explain", options.explain,
                  "Say how easy each fingering is to play, and why (its score and its parts)");
     app.add_flag("--script", script, "Run the headless session on standard input");
+    SheetFileOptions files;
+    addSheetOptions(app, files);
     app.footer("Presets: Standard Tunning, Open E, Open A, Lute Tunning, Blues Tunning, Rain Song, "
                "Open D, Drop D, Open G, C 6th, G Minor Tunning, Dorvane.\n"
                "Output: the count, then each fingering as a diagram: X muted, O open, the base "
@@ -78,7 +85,9 @@ int main(int argc, char** argv) {
                "(or --common), a numbered line for each fingering follows; with --entries it "
                "follows the entry behind \"  # \".\n"
                "The session's commands for the same: order position|easiest, common on|off, and "
-               "explain (prints {\"explain\": [...]}, one text per diagram).");
+               "explain (prints {\"explain\": [...]}, one text per diagram).\n"
+               "With --svg, --pdf or --png the diagrams go to the files and nothing is printed; "
+               "a file is written whole or not at all (exit status 1 when it cannot be).");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
@@ -95,6 +104,7 @@ int main(int argc, char** argv) {
             return fail("give --name alone, not with a chord symbol or --intervals");
         return nameFrets(options);
     }
+    if (files.wanted()) return exportDiagrams(options, files);
     if (!options.symbol.empty() && !options.intervals.empty())
         return fail("give either a chord symbol or --intervals, not both");
     if (!options.intervals.empty() || !options.root.empty()) {

@@ -1,0 +1,206 @@
+#include "sheet_command.h"
+
+#include "chord_names.h"
+#include "chord_sheet.h"
+#include "note_names.h"
+#include "script_session.h"
+#include "text_encoding.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <sstream>
+
+namespace tambrel {
+
+namespace {
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The window model with the options applied, or the message of an option it cannot take.
+std::optional<std::string> searchSymbolIn(MainWindowModel& window, const DictionaryOptions& options,
+                                          const std::string& symbol) {
+    if (const auto problem = applyOptions(window, options)) return problem;
+    window.setSymbolText(utf8ToCp1252(symbol));
+    window.SpeedButton2Click();
+    return std::nullopt;
+}
+
+SheetDiagrams sheetOfSymbols(const DictionaryOptions& options, const std::string& symbols) {
+    SheetDiagrams sheet;
+    std::istringstream words(symbols);
+    std::string symbol;
+    while (words >> symbol) {
+        RecordingMidiSink silent;
+        MainWindowModel window(silent, kSessionResultsWidth);
+        if (auto problem = searchSymbolIn(window, options, symbol)) {
+            sheet.problem = *problem;
+            return sheet;
+        }
+        const std::optional<SheetDiagram> first = resultSheetDiagram(window, 0);
+        if (!first) {
+            sheet.problem = "'" + symbol + "' has no fingering under these options";
+            return sheet;
+        }
+        sheet.diagrams.push_back(*first);
+    }
+    if (sheet.diagrams.empty()) sheet.problem = "--sheet names no chord";
+    sheet.title = "Chord sheet";
+    return sheet;
+}
+
+// The first form: the interval list on the root, searched as the dictionary searches it.
+SheetDiagrams diagramsOfIntervals(const DictionaryOptions& options) {
+    SheetDiagrams sheet;
+    const int root = noteIndexOf(options.root);
+    const int bass = options.bass.empty() ? root : noteIndexOf(options.bass);
+    if (root == kNoNote || bass == kNoNote) {
+        sheet.problem =
+            "'" + (root == kNoNote ? options.root : options.bass) + "' is not a note name";
+        return sheet;
+    }
+    RecordingMidiSink silent;
+    MainWindowModel window(silent, kSessionResultsWidth);
+    if (auto problem = applyOptions(window, options)) {
+        sheet.problem = *problem;
+        return sheet;
+    }
+    SearchInputs inputs = window.searchInputs();
+    inputs.rootNote = root;
+    inputs.bassNote = bass;
+    SearchResult result;
+    try {
+        result = findVoicings(buildSearchRequest(options.intervals, root, bass), inputs);
+    } catch (const InvalidIntegerError& error) {
+        sheet.problem = error.what();
+        return sheet;
+    }
+    DiagramNotes notes;
+    notes.tuning = inputs.stringNote;
+    notes.rootNote = root;
+    notes.chordMask = chordMaskOf(result.chordTones, root);
+    notes.flatNames = options.root.find('b') != std::string::npos;
+    NoteNames names = noteNames();
+    if (notes.flatNames) applyFlatNames(names);
+    const std::vector<std::string> chordNames = listChordNames(result.chordTones, bass, names);
+    const std::string name = cp1252ToUtf8(chordNames.empty() ? names[root] : chordNames.front());
+    for (const Voicing& voicing : result.voicingList)
+        sheet.diagrams.push_back({voicing.frets, notes, name});
+    return sheet;
+}
+
+} // namespace
+
+void addSheetOptions(CLI::App& app, SheetFileOptions& files) {
+    const char* group = "Chord sheets (files)";
+    const auto given = [&files](const std::string&) { files.anyGiven = true; };
+    app.add_option("--svg", files.svg, "Write the diagrams to FILE as SVG, each a titled group")
+        ->each(given)
+        ->group(group);
+    app.add_option("--pdf", files.pdf,
+                   "Write the diagrams to FILE as PDF: rows of diagrams, a title, page numbers")
+        ->each(given)
+        ->group(group);
+    app.add_option("--png", files.png, "Write the diagrams to FILE as one PNG picture")
+        ->each(given)
+        ->group(group);
+    app.add_option("--scale", files.scale, "PNG pixels per pixel of the window's diagrams, 1..8")
+        ->check(CLI::Range(1, kMaxPngScale))
+        ->each(given)
+        ->group(group);
+    app.add_option("--first", files.first, "Write only the first N diagrams")
+        ->check(CLI::PositiveNumber)
+        ->each(given)
+        ->group(group);
+    app.add_option("--sheet", files.sheet,
+                   "One sheet of the first diagram of each chord symbol: \"C Am F G7\"")
+        ->each(given)
+        ->group(group);
+    app.add_option("--per-row", files.perRow, "Diagrams in a row, 1..12 (default 4)")
+        ->check(CLI::Range(1, kMaxPerRow))
+        ->each(given)
+        ->group(group);
+    app.add_option("--paper", files.paper, "PDF paper: A4 (default) or Letter")
+        ->each(given)
+        ->group(group);
+    app.add_option("--labels", files.labels,
+                   "What the dots show: fingers (default), notes or intervals")
+        ->each(given)
+        ->group(group);
+    app.add_option("--title", files.title,
+                   "Title above the diagrams (default: the chord and its count, or "
+                   "\"Chord sheet\"); \"\" for none")
+        ->each([&files](const std::string&) { files.anyGiven = files.titleGiven = true; })
+        ->group(group);
+}
+
+SheetDiagrams sheetDiagramsFor(const DictionaryOptions& options, const SheetFileOptions& files) {
+    if (!files.sheet.empty()) return sheetOfSymbols(options, files.sheet);
+
+    SheetDiagrams sheet;
+    if (!options.intervals.empty()) {
+        sheet = diagramsOfIntervals(options);
+    } else {
+        RecordingMidiSink silent;
+        MainWindowModel window(silent, kSessionResultsWidth);
+        if (auto problem = searchSymbolIn(window, options, options.symbol)) {
+            sheet.problem = *problem;
+            return sheet;
+        }
+        sheet.diagrams = resultSheetDiagrams(window);
+    }
+    if (!sheet.problem.empty()) return sheet;
+    if (sheet.diagrams.empty()) {
+        sheet.problem = "the chord has no fingering under these options: nothing to write";
+        return sheet;
+    }
+    if (files.first > 0 && static_cast<std::size_t>(files.first) < sheet.diagrams.size())
+        sheet.diagrams.resize(files.first);
+    sheet.title = sheet.diagrams.front().name + " \u2014 " + std::to_string(sheet.diagrams.size()) +
+                  " fingerings";
+    return sheet;
+}
+
+int exportDiagrams(const DictionaryOptions& options, const SheetFileOptions& files) {
+    if (files.svg.empty() && files.pdf.empty() && files.png.empty())
+        return fail("a chord sheet needs a file to write: --svg, --pdf or --png");
+    if (!files.sheet.empty() && (!options.symbol.empty() || !options.intervals.empty()))
+        return fail("give either --sheet or a chord, not both");
+    if (!files.sheet.empty() && files.first > 0)
+        return fail("--first goes with a chord's diagrams; --sheet takes one of each chord");
+    if (files.sheet.empty()) {
+        if (!options.symbol.empty() && !options.intervals.empty())
+            return fail("give either a chord symbol or --intervals, not both");
+        if (options.intervals.empty() && !options.root.empty())
+            return fail("--root needs --intervals");
+        if (!options.intervals.empty() && options.root.empty())
+            return fail("--intervals needs --root");
+        if (options.symbol.empty() && options.intervals.empty())
+            return fail("give a chord symbol, --intervals with --root, or --sheet to write");
+    }
+    if (!options.bass.empty() && options.intervals.empty())
+        return fail("--bass goes with --intervals; type the bass in the symbol (C/E)");
+
+    SheetExportOptions base;
+    const std::optional<DotLabels> labels = dotLabelsOfWord(lower(files.labels));
+    if (!labels) return fail("--labels is fingers, notes or intervals, not '" + files.labels + "'");
+    base.labels = *labels;
+    const std::string paper = lower(files.paper);
+    if (paper != "a4" && paper != "letter")
+        return fail("--paper is A4 or Letter, not '" + files.paper + "'");
+    base.paper = paper == "letter" ? PaperSize::Letter : PaperSize::A4;
+    base.perRow = files.perRow;
+    base.pngScale = files.scale;
+    base.leftHanded = options.leftHand;
+
+    const SheetDiagrams sheet = sheetDiagramsFor(options, files);
+    if (!sheet.problem.empty()) return fail(sheet.problem);
+    base.title = files.titleGiven ? files.title : sheet.title;
+    return writeSheetFiles(sheet.diagrams, files, base);
+}
+
+} // namespace tambrel

@@ -40,6 +40,7 @@
 #include "instruments.h"
 #include "neck_widget.h"
 #include "results_canvas.h"
+#include "sheet_tools.h"
 #include "text_encoding.h"
 #include "tunings.h"
 
@@ -176,6 +177,7 @@ TForm1::TForm1(MidiSink& midi, QWidget* parent) : QMainWindow(parent), midiGate_
     // The instrument list starts with its text and no item selected.
     ComboBoxPatch->setCurrentIndex(-1);
     ComboBoxPatch->setEditText(shown(model_->window().patchText));
+    sheetTools_ = new SheetTools(*this, *model_, *Image1);
     connectControls();
     showModelState();
 
@@ -906,6 +908,7 @@ void TForm1::showModelState() {
     // A typed instrument name that matches no item stays as typed.
     if (w.patchItem >= 0) setCurrentIndex(ComboBoxPatch, w.patchItem);
     setValue(TrackBarTempoAcorde, w.tempoPosition);
+    sheetTools_->showModelState();
 }
 
 void TForm1::followResultsWidth() {

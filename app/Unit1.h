@@ -29,6 +29,7 @@ namespace tambrel {
 class NeckView;
 class PickGrid;
 class ResultsCanvas;
+class SheetTools;
 class TensionList;
 } // namespace tambrel
 
@@ -51,6 +52,7 @@ class TForm1 : public QMainWindow {
     ~TForm1() override;
 
     const tambrel::MainWindowModel& model() const { return *model_; }
+    tambrel::SheetTools* sheetTools() const { return sheetTools_; }
     TForm2* aboutBox() const { return form2_; }
 
     void Sair1Click();
@@ -93,6 +95,8 @@ class TForm1 : public QMainWindow {
     tambrel::MidiOutput* midiOutput_ = nullptr;
     std::unique_ptr<tambrel::MainWindowModel> model_;
     TForm2* form2_ = nullptr;
+    // The chord sheet: its panel, and export, print and copy of the diagrams.
+    tambrel::SheetTools* sheetTools_ = nullptr;
 
     // Chord entry.
     QLineEdit* EditAcorde = nullptr;

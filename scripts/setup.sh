@@ -8,7 +8,7 @@ TAMBREL_BUILD="${TAMBREL_BUILD:-$TAMBREL_ROOT/build}"
 
 TAMBREL_PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev fonts-liberation2
+  qt6-base-dev qt6-svg-dev fonts-liberation2 poppler-utils
   libfluidsynth-dev fluid-soundfont-gm librtmidi-dev
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -27,6 +27,12 @@ class RecordingPainter : public DiagramPainter {
     void drawText(const std::string& text, int x, int y) override {
         calls.push_back({"text:" + text, x, y});
     }
+    void drawLabelledMark(const std::string& label, int x, int y) override {
+        calls.push_back({"mark:" + label, x, y});
+    }
+    void drawStringCaption(const std::string& label, int x, int y) override {
+        calls.push_back({"caption:" + label, x, y});
+    }
 
     // The calls that drew `what`, in order.
     std::vector<Drawn> of(const std::string& what) const {

@@ -1,6 +1,5 @@
 #include "sheet_command.h"
 
-#include "chord_names.h"
 #include "chord_sheet.h"
 #include "note_names.h"
 #include "script_session.h"
@@ -86,8 +85,8 @@ SheetDiagrams diagramsOfIntervals(const DictionaryOptions& options) {
     notes.flatNames = options.root.find('b') != std::string::npos;
     NoteNames names = noteNames();
     if (notes.flatNames) applyFlatNames(names);
-    const std::vector<std::string> chordNames = listChordNames(result.chordTones, bass, names);
-    const std::string name = cp1252ToUtf8(chordNames.empty() ? names[root] : chordNames.front());
+    const std::string name =
+        sheetNameOfTones(result.chordTones, root, bass, names, trimBlanks(options.intervals));
     for (const Voicing& voicing : result.voicingList)
         sheet.diagrams.push_back({voicing.frets, notes, name});
     return sheet;

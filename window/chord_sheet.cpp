@@ -1,5 +1,6 @@
 #include "chord_sheet.h"
 
+#include "chord_names.h"
 #include "note_names.h"
 #include "text_encoding.h"
 
@@ -63,6 +64,20 @@ std::string sheetNameOf(const MainWindowModel& window) {
     // after the search, whatever has been typed into it since.
     const SearchState& search = window.search();
     return cp1252ToUtf8(search.rootName + search.chordSuffix + search.bassSuffix);
+}
+
+std::string sheetNameOfTones(const std::vector<int>& chordTones, int rootNote, int bassNote,
+                             const NoteNames& names, const std::string& intervals) {
+    if (rootNote < 0 || rootNote >= 12) return intervals;
+    const std::string& root = names[rootNote];
+    for (const std::string& name : listChordNames(chordTones, bassNote, names)) {
+        // "E" or "Em5+", not "Eb" for the root E.
+        const bool fromRoot =
+            name.compare(0, root.size(), root) == 0 &&
+            (name.size() == root.size() || (name[root.size()] != '#' && name[root.size()] != 'b'));
+        if (fromRoot) return cp1252ToUtf8(name);
+    }
+    return cp1252ToUtf8(root) + " (" + intervals + ")";
 }
 
 DiagramNotes diagramNotesOf(const MainWindowModel& window) {

@@ -36,6 +36,11 @@ class ChordSheet {
 // chord searched. The one place where that choice is made.
 std::string sheetNameOf(const MainWindowModel& window);
 
+// The same for a chord given by its tones alone (the terminal's interval lists): the first
+// name of the chord name list read from the root, or the root's name with the intervals.
+std::string sheetNameOfTones(const std::vector<int>& chordTones, int rootNote, int bassNote,
+                             const NoteNames& names, const std::string& intervals);
+
 // What the diagrams of the current results need to label their notes: the tuning searched,
 // the chord's root and tones, and the root grid's sharps or flats.
 DiagramNotes diagramNotesOf(const MainWindowModel& window);

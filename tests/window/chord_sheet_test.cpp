@@ -1,5 +1,6 @@
 // The chord sheet: its entries' order and names, and the entries the window's results give.
 #include "chord_sheet.h"
+#include "note_names.h"
 #include "text_encoding.h"
 
 #include "window_test_support.h"
@@ -51,6 +52,16 @@ TEST(ChordSheet, ReorderRenameAndRemove) {
     EXPECT_EQ(sheet.size(), 5);
     sheet.clear();
     EXPECT_TRUE(sheet.empty());
+}
+
+TEST(ChordSheet, TheNameOfAChordGivenByItsTones) {
+    const NoteNames& sharps = noteNames();
+    EXPECT_EQ(sheetNameOfTones({4, 8, 11}, 4, 4, sharps, "00 04 07"), "E"); // not "B..." or "Eb"
+    EXPECT_EQ(sheetNameOfTones({0, 3, 7, 10}, 0, 0, sharps, "00 03 07 10").rfind("Cm", 0), 0u);
+    NoteNames flats = sharps;
+    applyFlatNames(flats);
+    EXPECT_EQ(sheetNameOfTones({10, 2, 5}, 10, 10, flats, "00 04 07"), "Bb");
+    EXPECT_EQ(sheetNameOfTones({0, 4, 7}, kNoNote, 0, sharps, "00 04 07"), "00 04 07");
 }
 
 class SheetOfTheWindow : public WindowTest {};

@@ -23,7 +23,7 @@ std::string lower(std::string text) {
 // The window model with the options applied, or the message of an option it cannot take.
 std::optional<std::string> searchSymbolIn(MainWindowModel& window, const DictionaryOptions& options,
                                           const std::string& symbol) {
-    if (const auto problem = applyOptions(window, options)) return problem;
+    if (auto problem = applyOptions(window, options)) return problem;
     window.setSymbolText(utf8ToCp1252(symbol));
     window.SpeedButton2Click();
     return std::nullopt;

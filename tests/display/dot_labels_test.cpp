@@ -13,9 +13,10 @@ namespace {
 using testing::Drawn;
 using testing::RecordingPainter;
 
-DiagramNotes notesOf(int root, std::vector<int> intervals, bool flats = false,
+DiagramNotes notesOf(int root, const std::vector<int>& intervals, bool flats = false,
                      StringNotes tuning = kStandardTuning) {
     std::vector<int> tones;
+    tones.reserve(intervals.size());
     for (int interval : intervals) tones.push_back((root + interval) % 12);
     return DiagramNotes{tuning, root, chordMaskOf(tones, root), flats};
 }
@@ -105,7 +106,7 @@ TEST(DotLabels, NamesFollowTheTuningAndTheFlats) {
 }
 
 TEST(DotLabels, IntervalsAreNamedAsInTheChord) {
-    const auto name = [](int semitones, std::vector<int> chord) {
+    const auto name = [](int semitones, const std::vector<int>& chord) {
         return intervalName(semitones, chordMaskOf(chord, 0));
     };
     EXPECT_EQ(name(0, {0, 4, 7}), "R");

@@ -553,6 +553,10 @@ void paintArtwork(QPainter& painter, Artwork artwork, QPoint at) {
     painter.restore();
 }
 
+QPixmap renderedPixmap(QSize logical, qreal dpr, const std::function<void(QPainter&)>& paint) {
+    return renderPixmap(logical, dpr, paint);
+}
+
 QPixmap artworkPixmap(Artwork artwork, qreal dpr) {
     return renderPixmap(artworkSize(artwork), dpr,
                         [artwork](QPainter& p) { paintArtwork(p, artwork, QPoint(0, 0)); });

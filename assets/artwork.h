@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRectF>
 #include <QSize>
+#include <functional>
 #include <string>
 
 #include "artwork_names.h"
@@ -28,6 +29,10 @@ void paintArtwork(QPainter& painter, Artwork artwork, QPoint at);
 QPixmap artworkPixmap(Artwork artwork, qreal dpr = 1.0);
 // The same, painted once per pixel ratio and kept in QPixmapCache: for painting many marks fast.
 QPixmap cachedArtworkPixmap(Artwork artwork, qreal dpr);
+
+// A picture of `logical` size painted by `paint` into a pixmap for a screen of pixel ratio
+// `dpr`, transparent where it paints nothing: how every pixmap of artwork is made.
+QPixmap renderedPixmap(QSize logical, qreal dpr, const std::function<void(QPainter&)>& paint);
 
 // The banners: `Image3` of the main window (450 x 80, of which the middle 48 rows are shown)
 // and the one at the top of the About box (209 x 41).

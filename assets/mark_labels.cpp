@@ -2,11 +2,11 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
-#include <QtMath>
+
+#include "artwork.h"
 
 namespace tambrel {
 
@@ -53,16 +53,15 @@ int discTextSize(const QString& label) {
     }
 }
 
-template <typename PaintFn> QPixmap renderLabelPixmap(QSize logical, qreal dpr, PaintFn paint) {
-    if (dpr <= 0) dpr = 1;
-    QImage image(QSize(qCeil(logical.width() * dpr), qCeil(logical.height() * dpr)),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    paint(painter);
-    painter.end();
-    return QPixmap::fromImage(image);
+// Paints in black on the picture's own coordinates, leaving the painter as it was.
+template <typename PaintFn> void paintInBlack(QPainter& painter, QPoint at, PaintFn paint) {
+    painter.save();
+    painter.translate(at);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    paint();
+    painter.restore();
 }
 
 QPixmap cached(const QString& kind, const QString& label, qreal dpr, QSize size,
@@ -70,7 +69,7 @@ QPixmap cached(const QString& kind, const QString& label, qreal dpr, QSize size,
     const QString key = QStringLiteral("tambrel-%1-%2-%3").arg(kind, label).arg(dpr, 0, 'f', 3);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = renderLabelPixmap(size, dpr, [&](QPainter& p) { paint(p, label, QPoint(0, 0)); });
+        pixmap = renderedPixmap(size, dpr, [&](QPainter& p) { paint(p, label, QPoint(0, 0)); });
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
@@ -96,27 +95,19 @@ QPoint stringCaptionCorner(QPoint stringMark) {
 }
 
 void paintLabelledMark(QPainter& painter, const QString& label, QPoint at) {
-    painter.save();
-    painter.translate(at);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    painter.drawEllipse(QRectF(0, 0, kDiscSize, kDiscSize));
-    painter.setBrush(Qt::white);
-    painter.drawPath(centredLabel(label, QPointF(kDiscSize / 2.0, kDiscSize / 2.0),
-                                  discTextSize(label), kDiscSize - 1.5));
-    painter.restore();
+    paintInBlack(painter, at, [&] {
+        painter.drawEllipse(QRectF(0, 0, kDiscSize, kDiscSize));
+        painter.setBrush(Qt::white);
+        painter.drawPath(centredLabel(label, QPointF(kDiscSize / 2.0, kDiscSize / 2.0),
+                                      discTextSize(label), kDiscSize - 1.5));
+    });
 }
 
 void paintStringCaption(QPainter& painter, const QString& label, QPoint at) {
-    painter.save();
-    painter.translate(at);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    painter.drawPath(
-        centredLabel(label, QPointF(kCaptionWidth / 2.0, kCaptionHeight / 2.0), 7, kCaptionWidth));
-    painter.restore();
+    paintInBlack(painter, at, [&] {
+        painter.drawPath(centredLabel(label, QPointF(kCaptionWidth / 2.0, kCaptionHeight / 2.0), 7,
+                                      kCaptionWidth));
+    });
 }
 
 QPixmap cachedLabelledMarkPixmap(const QString& label, qreal dpr) {

@@ -95,46 +95,36 @@ SheetDiagrams diagramsOfIntervals(const DictionaryOptions& options) {
 } // namespace
 
 void addSheetOptions(CLI::App& app, SheetFileOptions& files) {
-    const char* group = "Chord sheets (files)";
-    const auto given = [&files](const std::string&) { files.anyGiven = true; };
-    app.add_option("--svg", files.svg, "Write the diagrams to FILE as SVG, each a titled group")
-        ->each(given)
-        ->group(group);
-    app.add_option("--pdf", files.pdf,
-                   "Write the diagrams to FILE as PDF: rows of diagrams, a title, page numbers")
-        ->each(given)
-        ->group(group);
-    app.add_option("--png", files.png, "Write the diagrams to FILE as one PNG picture")
-        ->each(given)
-        ->group(group);
-    app.add_option("--scale", files.scale, "PNG pixels per pixel of the window's diagrams, 1..8")
-        ->check(CLI::Range(1, kMaxPngScale))
-        ->each(given)
-        ->group(group);
-    app.add_option("--first", files.first, "Write only the first N diagrams")
-        ->check(CLI::PositiveNumber)
-        ->each(given)
-        ->group(group);
-    app.add_option("--sheet", files.sheet,
-                   "One sheet of the first diagram of each chord symbol: \"C Am F G7\"")
-        ->each(given)
-        ->group(group);
-    app.add_option("--per-row", files.perRow, "Diagrams in a row, 1..12 (default 4)")
-        ->check(CLI::Range(1, kMaxPerRow))
-        ->each(given)
-        ->group(group);
-    app.add_option("--paper", files.paper, "PDF paper: A4 (default) or Letter")
-        ->each(given)
-        ->group(group);
-    app.add_option("--labels", files.labels,
-                   "What the dots show: fingers (default), notes or intervals")
-        ->each(given)
-        ->group(group);
-    app.add_option("--title", files.title,
-                   "Title above the diagrams (default: the chord and its count, or "
-                   "\"Chord sheet\"); \"\" for none")
-        ->each([&files](const std::string&) { files.anyGiven = files.titleGiven = true; })
-        ->group(group);
+    // Any of these options makes the program write files.
+    const auto sheetOption = [&files](CLI::Option* option) {
+        option->each([&files](const std::string&) { files.anyGiven = true; })
+            ->group("Chord sheets (files)");
+        return option;
+    };
+    sheetOption(app.add_option("--svg", files.svg,
+                               "Write the diagrams to FILE as SVG, each a titled group"));
+    sheetOption(app.add_option(
+        "--pdf", files.pdf,
+        "Write the diagrams to FILE as PDF: rows of diagrams, a title, page numbers"));
+    sheetOption(
+        app.add_option("--png", files.png, "Write the diagrams to FILE as one PNG picture"));
+    sheetOption(app.add_option("--scale", files.scale,
+                               "PNG pixels per pixel of the window's diagrams, 1..8"))
+        ->check(CLI::Range(1, kMaxPngScale));
+    sheetOption(app.add_option("--first", files.first, "Write only the first N diagrams"))
+        ->check(CLI::PositiveNumber);
+    sheetOption(
+        app.add_option("--sheet", files.sheet,
+                       "One sheet of the first diagram of each chord symbol: \"C Am F G7\""));
+    sheetOption(app.add_option("--per-row", files.perRow, "Diagrams in a row, 1..12 (default 4)"))
+        ->check(CLI::Range(1, kMaxPerRow));
+    sheetOption(app.add_option("--paper", files.paper, "PDF paper: A4 (default) or Letter"));
+    sheetOption(app.add_option("--labels", files.labels,
+                               "What the dots show: fingers (default), notes or intervals"));
+    sheetOption(app.add_option("--title", files.title,
+                               "Title above the diagrams (default: the chord and its count, or "
+                               "\"Chord sheet\"); \"\" for none"))
+        ->each([&files](const std::string&) { files.titleGiven = true; });
 }
 
 SheetDiagrams sheetDiagramsFor(const DictionaryOptions& options, const SheetFileOptions& files) {

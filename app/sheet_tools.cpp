@@ -128,7 +128,10 @@ QAction* SheetTools::action(const char* name, const QString& caption,
 
 void SheetTools::showModelState() {
     canvas_.showDotLabels(labels_, diagramNotesOf(model_));
-    const bool selected = selectedSheetDiagram(model_).has_value();
+    const std::vector<int>& highlighted = model_.window().highlighted;
+    const bool selected =
+        !highlighted.empty() &&
+        highlighted.front() < static_cast<int>(model_.search().voicingList.size());
     const bool results = !model_.search().voicingList.empty();
     add_->setEnabled(selected);
     copy_->setEnabled(selected);

@@ -8,6 +8,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <iostream>
 #include <sstream>
 
 namespace tambrel {
@@ -24,8 +25,11 @@ std::string lower(std::string text) {
 std::optional<std::string> searchSymbolIn(MainWindowModel& window, const DictionaryOptions& options,
                                           const std::string& symbol) {
     if (auto problem = applyOptions(window, options)) return problem;
-    window.setSymbolText(utf8ToCp1252(symbol));
+    window.typeSymbol(symbol);
     window.SpeedButton2Click();
+    // Tones a standard symbol could not keep are said, as the dictionary says them.
+    if (!window.window().lookupNotice.empty())
+        std::cerr << "tambrel-cli: " << window.window().lookupNotice << '\n';
     return std::nullopt;
 }
 

@@ -1,7 +1,7 @@
 #include "chord_sheet.h"
 
-#include "chord_names.h"
 #include "note_names.h"
+#include "plain_names.h"
 #include "text_encoding.h"
 
 #include <algorithm>
@@ -60,24 +60,24 @@ bool ChordSheet::move(int from, int to) {
 }
 
 std::string sheetNameOf(const MainWindowModel& window) {
-    // The symbol as the program writes it for the chord searched: what the symbol box shows
-    // after the search, whatever has been typed into it since.
+    // The chord's plain standard name, as over the results ("Cm7b5", "C/E"); without one, the
+    // symbol as the program writes it for the chord searched (whatever has been typed into the
+    // box since).
     const SearchState& search = window.search();
+    const std::vector<PlainReading> readings =
+        search.rootNote >= 0 && search.rootNote < 12
+            ? plainReadings(search.chordTones, search.bassNote, window.window().rootGrid.names)
+            : std::vector<PlainReading>{};
+    if (!readings.empty()) return readings.front().symbol;
     return cp1252ToUtf8(search.rootName + search.chordSuffix + search.bassSuffix);
 }
 
 std::string sheetNameOfTones(const std::vector<int>& chordTones, int rootNote, int bassNote,
                              const NoteNames& names, const std::string& intervals) {
     if (rootNote < 0 || rootNote >= 12) return intervals;
-    const std::string& root = names[rootNote];
-    for (const std::string& name : listChordNames(chordTones, bassNote, names)) {
-        // "E" or "Em5+", not "Eb" for the root E.
-        const bool fromRoot =
-            name.compare(0, root.size(), root) == 0 &&
-            (name.size() == root.size() || (name[root.size()] != '#' && name[root.size()] != 'b'));
-        if (fromRoot) return cp1252ToUtf8(name);
-    }
-    return cp1252ToUtf8(root) + " (" + intervals + ")";
+    const std::vector<PlainReading> readings = plainReadings(chordTones, bassNote, names);
+    if (!readings.empty()) return readings.front().symbol;
+    return cp1252ToUtf8(names[rootNote]) + " (" + intervals + ")";
 }
 
 DiagramNotes diagramNotesOf(const MainWindowModel& window) {

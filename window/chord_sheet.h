@@ -32,12 +32,13 @@ class ChordSheet {
     std::vector<SheetDiagram> entries_;
 };
 
-// The name a diagram of the current results gets on a sheet (UTF-8): the chord symbol of the
-// chord searched. The one place where that choice is made.
+// The name a diagram of the current results gets on a sheet (UTF-8): the plain standard name
+// of the chord searched ("Cm7b5", "C/E"). With sheetNameOfTones, the one place where that
+// choice is made.
 std::string sheetNameOf(const MainWindowModel& window);
 
-// The same for a chord given by its tones alone (the terminal's interval lists): the first
-// name of the chord name list read from the root, or the root's name with the intervals.
+// The same for a chord given by its tones alone (the terminal's interval lists); the root's
+// name and the intervals where the chord has no plain name.
 std::string sheetNameOfTones(const std::vector<int>& chordTones, int rootNote, int bassNote,
                              const NoteNames& names, const std::string& intervals);
 

@@ -1,7 +1,6 @@
 // The chord sheet: its entries' order and names, and the entries the window's results give.
 #include "chord_sheet.h"
 #include "note_names.h"
-#include "text_encoding.h"
 
 #include "window_test_support.h"
 
@@ -56,8 +55,9 @@ TEST(ChordSheet, ReorderRenameAndRemove) {
 
 TEST(ChordSheet, TheNameOfAChordGivenByItsTones) {
     const NoteNames& sharps = noteNames();
-    EXPECT_EQ(sheetNameOfTones({4, 8, 11}, 4, 4, sharps, "00 04 07"), "E"); // not "B..." or "Eb"
-    EXPECT_EQ(sheetNameOfTones({0, 3, 7, 10}, 0, 0, sharps, "00 03 07 10").rfind("Cm", 0), 0u);
+    EXPECT_EQ(sheetNameOfTones({4, 8, 11}, 4, 4, sharps, "00 04 07"), "E");
+    EXPECT_EQ(sheetNameOfTones({0, 3, 7, 10}, 0, 0, sharps, "00 03 07 10"), "Cm7");
+    EXPECT_EQ(sheetNameOfTones({0, 4, 7}, 0, 4, sharps, "00 04 07"), "C/E");
     NoteNames flats = sharps;
     applyFlatNames(flats);
     EXPECT_EQ(sheetNameOfTones({10, 2, 5}, 10, 10, flats, "00 04 07"), "Bb");
@@ -90,17 +90,22 @@ TEST_F(SheetOfTheWindow, EveryResultInDisplayOrderWithItsName) {
     }
 }
 
-TEST_F(SheetOfTheWindow, TheNameIsTheSymbolOfTheChordSearched) {
-    window.setSymbolText("Bb7/Ab");
+TEST_F(SheetOfTheWindow, TheNameIsThePlainNameOfTheChordSearched) {
+    window.typeSymbol("Cm7b5");
     window.SpeedButton2Click();
-    EXPECT_EQ(sheetNameOf(window), cp1252ToUtf8(shown().editAcorde));
-    // Typing alone searches nothing: the results, and their name, stay Bb7/Ab's.
-    window.setSymbolText("Dm");
-    EXPECT_EQ(sheetNameOf(window), "Bb7/Ab");
-    // The diminished sign reaches the sheet as UTF-8.
-    window.setSymbolText("C\xba");
+    EXPECT_EQ(sheetNameOf(window), "Cm7b5");
+    EXPECT_EQ(shown().plainName.rfind(sheetNameOf(window) + " \u2014 ", 0), 0u);
+    // Typing alone searches nothing: the results, and their name, stay Cm7b5's.
+    window.typeSymbol("Dm");
+    EXPECT_EQ(sheetNameOf(window), "Cm7b5");
+    window.typeSymbol("C/E");
     window.SpeedButton2Click();
-    EXPECT_EQ(sheetNameOf(window), "C\xc2\xba");
+    EXPECT_EQ(sheetNameOf(window), "C/E");
+    // Chosen in the lists, a chord is named the same way.
+    window.StringGridAcordeSelectCell(9);
+    window.clickTension(kMinor);
+    window.clickTension(kSeven);
+    EXPECT_EQ(sheetNameOf(window), "Am7");
 }
 
 TEST_F(SheetOfTheWindow, NotesOfTheResultsFollowTuningRootAndFlats) {

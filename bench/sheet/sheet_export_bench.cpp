@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "chord_sheet.h"
-#include "midi_sink.h"
+#include "recording_midi_sink.h"
 #include "sheet_export.h"
 
 namespace {

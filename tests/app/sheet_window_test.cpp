@@ -202,7 +202,7 @@ TEST_F(SheetWindow, ExportThroughTheDialogAndAMessageWhenItCannotBeWritten) {
 
 TEST_F(SheetWindow, ALongExportShowsItsProgressAndCanBeCancelled) {
     QTemporaryDir folder;
-    const std::vector<SheetDiagram> many(3000, SheetDiagram{{-1, 3, 3, 2, 1, 1}, {}, "F"});
+    const std::vector<SheetDiagram> many(10000, SheetDiagram{{-1, 3, 3, 2, 1, 1}, {}, "F"});
     const QString path = folder.filePath(QStringLiteral("many.pdf"));
     bool progressShown = false;
     whileModal([&] { EXPECT_FALSE(tools().exportTo(many, {}, path)); },

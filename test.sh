@@ -13,7 +13,7 @@ tambrel_build -DTAMBREL_TESTS=ON -DTAMBREL_BENCH=ON -DTAMBREL_GUI=ON -DTAMBREL_S
 
 SANITIZED="$TAMBREL_ROOT/build-sanitize"
 CC=clang CXX=clang++ TAMBREL_BUILD="$SANITIZED" tambrel_build \
-  -DTAMBREL_GUI=OFF -DTAMBREL_SOUND=OFF -DTAMBREL_BENCH=OFF -DTAMBREL_SANITIZE=ON -DTAMBREL_FUZZ=ON
+  -DTAMBREL_GUI=ON -DTAMBREL_SOUND=OFF -DTAMBREL_BENCH=OFF -DTAMBREL_SANITIZE=ON -DTAMBREL_FUZZ=ON
 (cd "$SANITIZED" && ctest --output-on-failure -j"$(nproc)")
 
 # Only the sound tests: the player thread, the synthesiser's audio thread and the diagnostics

@@ -707,8 +707,11 @@ void TForm1::connectControls() {
         {SpeedButton12, &MainWindowModel::SpeedButton12Click},
         {ToolButton5, &MainWindowModel::ToolButton5Click},
     };
-    for (const auto& [button, handler] : buttons) {
-        connect(button, &QToolButton::clicked, this,
+    // The handlers are copied out of the pairs for the lambdas: clang 14, which builds the
+    // sanitized tree, cannot capture a structured binding.
+    for (const auto& entry : buttons) {
+        const auto handler = entry.second;
+        connect(entry.first, &QToolButton::clicked, this,
                 [this, &model, handler] { forward([&] { (model.*handler)(); }); });
     }
 
@@ -727,8 +730,9 @@ void TForm1::connectControls() {
         {CheckBoxPestanas, &MainWindowModel::CheckBoxPestanasClick},
         {CheckBoxCommon, &MainWindowModel::CheckBoxCommonClick},
     };
-    for (const auto& [box, handler] : boxes) {
-        connect(box, &QCheckBox::clicked, this, [this, &model, handler](bool checked) {
+    for (const auto& entry : boxes) {
+        const auto handler = entry.second;
+        connect(entry.first, &QCheckBox::clicked, this, [this, &model, handler](bool checked) {
             forward([&] { (model.*handler)(checked); });
         });
     }

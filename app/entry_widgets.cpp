@@ -119,6 +119,16 @@ void TensionList::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void TensionList::mouseMoveEvent(QMouseEvent* event) {
+    // A drag with a button down neither selects nor scrolls: the list would otherwise go on
+    // scrolling, and moving its current item, after a release outside it.
+    if (event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
+    QListWidget::mouseMoveEvent(event);
+}
+
 void TensionList::mouseReleaseEvent(QMouseEvent* event) {
     const int pressed = pressedItem_;
     pressedItem_ = -1;

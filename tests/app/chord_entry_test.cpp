@@ -1,6 +1,7 @@
 // The chord entry driven through its widgets: tensions, grids, accidentals, views and a typed
 // symbol, each compared with what the window model holds.
 #include <QApplication>
+#include <QScrollBar>
 
 #include "window_fixture.h"
 
@@ -43,6 +44,22 @@ TEST_F(ChordEntry, SpaceBarTogglesTheCurrentItem) {
     EXPECT_EQ(model().search().chordIntervals, "00 04 08");
     QTest::keyClick(list, Qt::Key_Space);
     EXPECT_EQ(find<QLineEdit>("EditAcorde")->text(), QStringLiteral("C"));
+    expectShowsModel();
+}
+
+TEST_F(ChordEntry, DragOutOfTheTensionListLeavesTheListStill) {
+    auto* list = find<TensionList>("CheckListBox1");
+    const QPoint pressed = list->visualItemRect(list->item(2)).center();
+    const QPoint below(pressed.x(), list->viewport()->height() + 40);
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, pressed);
+    QTest::mouseMove(list->viewport(), below);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, below);
+    const int row = list->currentRow();
+    // Long enough for a list that scrolls after a drag to have moved several times.
+    QTest::qWait(300);
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(list->currentRow(), row);
+    EXPECT_EQ(shownTicks(), std::vector<int>{0});
     expectShowsModel();
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tambrel and runs the whole test suite: the normal build,
-# then the logic again under AddressSanitizer and UndefinedBehaviorSanitizer with the fuzzer's
-# regression corpus, then the sound devices' player thread under ThreadSanitizer.
+# then the logic and the window again under AddressSanitizer and UndefinedBehaviorSanitizer
+# with the fuzzer's regression corpus (the window's tests record their MIDI: no sound devices
+# there), then the sound devices' player thread under ThreadSanitizer.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 tambrel_install_packages

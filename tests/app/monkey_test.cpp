@@ -919,6 +919,10 @@ class Monkey : public WindowTest {
             if (about->isVisible()) about->close();
         } else if (auto* menu = qobject_cast<QMenu*>(window)) {
             driveMenu(menu);
+        } else if (auto* dialog = qobject_cast<QDialog*>(window)) {
+            // Any other dialog is cancelled as it comes up.
+            note("dialog " + dialog->objectName().toStdString() + " cancelled");
+            dialog->reject();
         }
     }
 
@@ -1122,7 +1126,8 @@ bool PopUpAnswerer::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = static_cast<QWidget*>(watched);
         const bool answerable = qobject_cast<QMessageBox*>(widget) != nullptr ||
                                 qobject_cast<TForm2*>(widget) != nullptr ||
-                                qobject_cast<QMenu*>(widget) != nullptr;
+                                qobject_cast<QMenu*>(widget) != nullptr ||
+                                qobject_cast<QDialog*>(widget) != nullptr;
         // Answered from its own event loop, or from the next round of the window's.
         if (widget->isWindow() && answerable)
             QTimer::singleShot(0, widget, [this, widget] { monkey_.answer(widget); });

@@ -41,6 +41,7 @@
 #include "neck_widget.h"
 #include "results_canvas.h"
 #include "sheet_tools.h"
+#include "results_layout.h"
 #include "text_encoding.h"
 #include "tunings.h"
 
@@ -180,6 +181,7 @@ TForm1::TForm1(MidiSink& midi, QWidget* parent) : QMainWindow(parent), midiGate_
     sheetTools_ = new SheetTools(*this, *model_, *Image1);
     connectControls();
     showModelState();
+    shownSearch_ = model_->searchedFor();
 
     // The About box exists from the start and is shown when asked for.
     form2_ = new TForm2(this);
@@ -786,6 +788,12 @@ template <typename Handler> void TForm1::forward(Handler&& handler) {
     midiGate_.hold();
     handler();
     showModelState();
+    // Results for another chord, tuning or limit open at their first diagrams; the same search
+    // run again (a resize, the mirrored drawing) stays where the user scrolled.
+    if (model_->searchedFor() != shownSearch_) {
+        shownSearch_ = model_->searchedFor();
+        ScrollBoxViolao->verticalScrollBar()->setValue(0);
+    }
     if (midiGate_.hasHeld()) {
         // The selection is painted before the chord sounds.
         QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
@@ -915,7 +923,12 @@ void TForm1::followResultsWidth() {
     if (!isVisible()) return;
     const int width = ScrollBoxViolao->viewport()->width();
     if (width == model_->window().canvasWidth) return;
+    // The diagram that opened the view still does in the new columns.
+    QScrollBar* bar = ScrollBoxViolao->verticalScrollBar();
+    const int top = bar->value();
+    const int columns = model_->window().columns;
     forward([&] { model_->FormResize(width); });
+    bar->setValue(scrollTopKeepingFirstDiagram(top, columns, model_->window().columns));
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

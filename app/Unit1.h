@@ -118,6 +118,8 @@ class TForm1 : public QMainWindow {
     // Results.
     QScrollArea* ScrollBoxViolao = nullptr;
     tambrel::ResultsCanvas* Image1 = nullptr;
+    // What the diagrams in the scroll box were searched for.
+    tambrel::SearchedFor shownSearch_;
     QSplitter* Splitter2 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QLabel* LabelTotal = nullptr;

@@ -42,6 +42,7 @@
 #include "results_canvas.h"
 #include "sheet_tools.h"
 #include "results_layout.h"
+#include "scroll_panel.h"
 #include "text_encoding.h"
 #include "tunings.h"
 
@@ -121,6 +122,9 @@ PickGrid* noteGrid(const char* name) {
     setPickRows(grid);
     grid->horizontalHeader()->setStretchLastSection(true);
     grid->setFixedWidth(33);
+    // Room for all twelve names: a scroll bar in so narrow a column would cover the sharps.
+    // In a low window the name list below gives way instead.
+    grid->setMinimumHeight(12 * kPickRowHeight + 2 * grid->frameWidth());
     return grid;
 }
 
@@ -391,7 +395,10 @@ QWidget* TForm1::buildResults() {
     Splitter2->setHandleWidth(8);
     Splitter2->setChildrenCollapsible(false);
     Splitter2->addWidget(scrollPanel);
-    Splitter2->addWidget(buildBottomPanel());
+    // On a screen too narrow for its panels they scroll sideways.
+    auto* bottom = new SideScrollPanel(buildBottomPanel());
+    bottom->setObjectName(QStringLiteral("PanelBracoScroll"));
+    Splitter2->addWidget(bottom);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setStretchFactor(1, 0);
     layout->addWidget(Splitter2);

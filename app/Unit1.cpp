@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -49,6 +50,11 @@
 using namespace tambrel;
 
 namespace {
+
+// The window and its chord column as designed. A wider window gives the column what the chord
+// names need.
+constexpr int kDesignWidth = 817;
+constexpr int kChordColumnWidth = 153;
 
 // Rows of the note pickers and of the chord-type list, and items of the tension list: the
 // whole octave shows in the pickers' designed height.
@@ -157,7 +163,7 @@ TForm1::TForm1(MidiSink& midi, QWidget* parent) : QMainWindow(parent), midiGate_
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Tambrel"));
     setFont(interfaceFont(9));
-    resize(817, 593);
+    resize(kDesignWidth, 593);
 
     auto* central = new QWidget;
     central->setObjectName(QStringLiteral("TForm1Client"));
@@ -186,6 +192,7 @@ TForm1::TForm1(MidiSink& midi, QWidget* parent) : QMainWindow(parent), midiGate_
     connectControls();
     showModelState();
     shownSearch_ = model_->searchedFor();
+    fitChordColumn();
 
     // The About box exists from the start and is shown when asked for.
     form2_ = new TForm2(this);
@@ -217,7 +224,8 @@ QWidget* TForm1::buildBanner() {
 QWidget* TForm1::buildChordColumn() {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFixedWidth(153);
+    panel->setFixedWidth(kChordColumnWidth);
+    chordColumn_ = panel;
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 6, 6, 6);
 
@@ -924,6 +932,29 @@ void TForm1::showModelState() {
     if (w.patchItem >= 0) setCurrentIndex(ComboBoxPatch, w.patchItem);
     setValue(TrackBarTempoAcorde, w.tempoPosition);
     sheetTools_->showModelState();
+}
+
+void TForm1::fitChordColumn() {
+    // Room for the longest name of the start chord (C major's "Gadd11/add13/C (no3) (no5)")
+    // beside the list's scroll bar: the widest item as the list lays it out, and its frame.
+    const int list = ListBox1->sizeHintForColumn(0) +
+                     ListBox1->verticalScrollBar()->sizeHint().width() + 2 * ListBox1->frameWidth();
+    const QMargins margins = chordColumn_->layout()->contentsMargins();
+    namesColumnWidth_ = std::max(kChordColumnWidth, list + margins.left() + margins.right());
+    followWindowWidth(width());
+}
+
+void TForm1::followWindowWidth(int windowWidth) {
+    // Up to the designed width the panels beside the column keep all the room they were
+    // designed with; beyond it the column widens first, up to what the names need.
+    chordColumn_->setFixedWidth(std::clamp(kChordColumnWidth + windowWidth - kDesignWidth,
+                                           kChordColumnWidth,
+                                           std::max(kChordColumnWidth, namesColumnWidth_)));
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    followWindowWidth(event->size().width());
+    QMainWindow::resizeEvent(event);
 }
 
 void TForm1::followResultsWidth() {

@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QScrollBar>
 #include <QSlider>
+#include <algorithm>
 
+#include "fingering.h"
 #include "results_layout.h"
 #include "window_fixture.h"
 
@@ -109,6 +111,21 @@ TEST_F(ResultsScroll, AResizeKeepsTheFirstVisibleDiagramInView) {
             << size.width() << " x " << size.height();
         EXPECT_LE(firstVisibleDiagram(), first);
     }
+}
+
+// A picture of the diagrams far up the neck, for a person to look at their base frets.
+TEST_F(ResultsScroll, DiagramsAtTheTwentiethFret) {
+    emit find<QComboBox>("ComboBox1")->activated(3); // "Up to fret" 24
+    settle();
+    const auto lists = model().diagramFretLists();
+    const auto high = std::find_if(lists.begin(), lists.end(), [](const FretList& frets) {
+        return fingeringOf(frets).baseFret == 20;
+    });
+    ASSERT_NE(high, lists.end());
+    const int index = static_cast<int>(high - lists.begin());
+    bar()->setValue(find<ResultsCanvas>("Image1")->cellRect(index).top());
+    settle();
+    save("base-fret-20");
 }
 
 } // namespace

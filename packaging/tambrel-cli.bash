@@ -18,7 +18,7 @@ _tambrel_cli() {
             values=$'2\n3\n4\n5'
             ;;
         --tuning)
-            values=$'Standard Tunning\nOpen E\nOpen A\nLute Tunning\nBlues Tunning\nRain Song\nOpen D\nDrop D\nOpen G\nC 6th\nG Minor Tunning\nDorvane'
+            values=$'Standard Tunning\nOpen E\nOpen A\nLute Tunning\nBlues Tunning\nRain Song\nOpen D\nDrop D\nOpen G\nC 6th\nG Minor Tunning\nDorvane\nstandard'
             ;;
         --intervals)
             # A formula is typed, not chosen.

@@ -41,6 +41,7 @@ offers $'--omit3\n--omit5' --om
 offers 'Drop\ D' --tuning Dr
 offers "Drop D" --tuning '"Dr'
 offers "Open G" --tuning "'Open G"
+offers "standard" --tuning st
 offers $'Db\nD\nD#' Cm --bass D
 offers $'12\n18' --root C --up-to-fret 1
 offers "" --intervals ""

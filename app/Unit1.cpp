@@ -51,9 +51,7 @@ using namespace tambrel;
 
 namespace {
 
-// The window and its chord column as designed. A wider window gives the column what the chord
-// names need.
-constexpr int kDesignWidth = 817;
+// The chord column as designed. A window with room to spare gives it what the chord names need.
 constexpr int kChordColumnWidth = 153;
 
 // Rows of the note pickers and of the chord-type list, and items of the tension list: the
@@ -163,7 +161,7 @@ TForm1::TForm1(MidiSink& midi, QWidget* parent) : QMainWindow(parent), midiGate_
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Tambrel"));
     setFont(interfaceFont(9));
-    resize(kDesignWidth, 593);
+    resize(817, 593);
 
     auto* central = new QWidget;
     central->setObjectName(QStringLiteral("TForm1Client"));
@@ -404,9 +402,9 @@ QWidget* TForm1::buildResults() {
     Splitter2->setChildrenCollapsible(false);
     Splitter2->addWidget(scrollPanel);
     // On a screen too narrow for its panels they scroll sideways.
-    auto* bottom = new SideScrollPanel(buildBottomPanel());
-    bottom->setObjectName(QStringLiteral("PanelBracoScroll"));
-    Splitter2->addWidget(bottom);
+    bottomPanels_ = new SideScrollPanel(buildBottomPanel());
+    bottomPanels_->setObjectName(QStringLiteral("PanelBracoScroll"));
+    Splitter2->addWidget(bottomPanels_);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setStretchFactor(1, 0);
     layout->addWidget(Splitter2);
@@ -945,10 +943,10 @@ void TForm1::fitChordColumn() {
 }
 
 void TForm1::followWindowWidth(int windowWidth) {
-    // Up to the designed width the panels beside the column keep all the room they were
-    // designed with; beyond it the column widens first, up to what the names need.
-    chordColumn_->setFixedWidth(std::clamp(kChordColumnWidth + windowWidth - kDesignWidth,
-                                           kChordColumnWidth,
+    // The panels beside the column keep the room they need to show whole; what the window has
+    // beyond that widens the column first, up to what the names need.
+    const int panels = bottomPanels_->widget()->minimumSizeHint().width();
+    chordColumn_->setFixedWidth(std::clamp(windowWidth - panels, kChordColumnWidth,
                                            std::max(kChordColumnWidth, namesColumnWidth_)));
 }
 

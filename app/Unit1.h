@@ -30,6 +30,7 @@ class NeckView;
 class PickGrid;
 class ResultsCanvas;
 class SheetTools;
+class SideScrollPanel;
 class TensionList;
 } // namespace tambrel
 
@@ -128,6 +129,7 @@ class TForm1 : public QMainWindow {
     // What the diagrams in the scroll box were searched for.
     tambrel::SearchedFor shownSearch_;
     QSplitter* Splitter2 = nullptr;
+    tambrel::SideScrollPanel* bottomPanels_ = nullptr; // PanelBraco, scrolling on a small screen
     QLineEdit* Edit1 = nullptr;
     QLabel* LabelTotal = nullptr;
 

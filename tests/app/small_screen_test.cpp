@@ -28,7 +28,8 @@ const char* const kControls[] = {
     "CheckBoxPestanas", "ComboBoxPatch",
     "Label6",           "TrackBarTempoAcorde",
     "SpeedButton11",    "SpeedButton12",
-    "Image2",
+    "Image2",           "EditFrets",
+    "ListBoxReadings",
 };
 
 class SmallScreen : public WindowTest {
@@ -50,9 +51,13 @@ class SmallScreen : public WindowTest {
     static void bringIntoView(QWidget* control) {
         for (QWidget* w = control->parentWidget(); w != nullptr; w = w->parentWidget()) {
             auto* area = qobject_cast<QScrollArea*>(w);
-            if (area != nullptr && area->widget() != nullptr &&
-                area->widget()->isAncestorOf(control))
-                area->ensureWidgetVisible(control, 0, 0);
+            if (area == nullptr || area->widget() == nullptr ||
+                !area->widget()->isAncestorOf(control))
+                continue;
+            // The whole control, not only the text cursor of an edit box.
+            const QRect rect(control->mapTo(area->widget(), QPoint(0, 0)), control->size());
+            area->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + 1,
+                                rect.height() / 2 + 1);
         }
         settle();
     }

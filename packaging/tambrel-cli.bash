@@ -20,13 +20,13 @@ _tambrel_cli() {
         --tuning)
             values=$'Standard Tunning\nOpen E\nOpen A\nLute Tunning\nBlues Tunning\nRain Song\nOpen D\nDrop D\nOpen G\nC 6th\nG Minor Tunning\nDorvane\nstandard'
             ;;
-        --intervals)
-            # A formula is typed, not chosen.
+        --intervals | --name)
+            # A formula or a fingering is typed, not chosen.
             return
             ;;
         *)
             if [[ "$cur" == -* ]]; then
-                values=$'--help\n--intervals\n--root\n--bass\n--up-to-fret\n--distance\n--omit3\n--omit5\n--easy\n--no-barre\n--left-hand\n--tuning\n--entries\n--script'
+                values=$'--help\n--intervals\n--root\n--bass\n--up-to-fret\n--distance\n--omit3\n--omit5\n--easy\n--no-barre\n--left-hand\n--tuning\n--entries\n--name\n--readings\n--script'
             fi
             ;;
     esac

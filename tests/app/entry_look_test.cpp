@@ -96,9 +96,7 @@ TEST_F(EntryLook, TheNamesOfCMajorFitTheList) {
     // where the list scrolls up and down.
     for (const QSize size :
          {QSize(1100, 700), QSize(1280, 800), QSize(1920, 1080), QSize(1280, 420)}) {
-        form->setWindowState(Qt::WindowNoState);
-        form->resize(size);
-        settle();
+        resizeWindow(size);
         EXPECT_FALSE(names->horizontalScrollBar()->isVisible()) << size.width();
     }
     save(find<QWidget>("Panel1"), QStringLiteral("chord-names"));

@@ -18,9 +18,7 @@ class Layout : public WindowTest {
 
 TEST_F(Layout, ThePanelsStandWhereTheyAreDesigned) {
     for (const QSize size : {QSize(1100, 700), QSize(1280, 800)}) {
-        form->setWindowState(Qt::WindowNoState);
-        form->resize(size);
-        settle();
+        resizeWindow(size);
         const std::string at = std::to_string(size.width()) + " x " + std::to_string(size.height());
 
         EXPECT_EQ(find<QWidget>("PanelBanner")->height(), 48) << at;

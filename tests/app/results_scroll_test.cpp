@@ -17,9 +17,7 @@ class ResultsScroll : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        form->setWindowState(Qt::WindowNoState);
-        form->resize(1280, 800);
-        settle();
+        resizeWindow(QSize(1280, 800));
     }
 
     QScrollBar* bar() const { return find<QScrollArea>("ScrollBoxViolao")->verticalScrollBar(); }

@@ -37,9 +37,7 @@ class SmallScreen : public WindowTest {
     void SetUp() override {
         WindowTest::SetUp();
         ASSERT_EQ(form->devicePixelRatio(), 2.0) << "run with QT_SCALE_FACTOR=2";
-        form->setWindowState(Qt::WindowNoState);
-        form->resize(800, 500);
-        settle();
+        resizeWindow(QSize(800, 500));
     }
 
     void save(const char* name) {

@@ -17,6 +17,9 @@ _tambrel_cli() {
         --distance)
             values=$'2\n3\n4\n5'
             ;;
+        --order)
+            values=$'position\neasiest'
+            ;;
         --tuning)
             values=$'Standard Tunning\nOpen E\nOpen A\nLute Tunning\nBlues Tunning\nRain Song\nOpen D\nDrop D\nOpen G\nC 6th\nG Minor Tunning\nDorvane\nstandard'
             ;;
@@ -26,7 +29,7 @@ _tambrel_cli() {
             ;;
         *)
             if [[ "$cur" == -* ]]; then
-                values=$'--help\n--intervals\n--root\n--bass\n--up-to-fret\n--distance\n--omit3\n--omit5\n--easy\n--no-barre\n--left-hand\n--tuning\n--entries\n--name\n--readings\n--script'
+                values=$'--help\n--intervals\n--root\n--bass\n--up-to-fret\n--distance\n--omit3\n--omit5\n--easy\n--no-barre\n--left-hand\n--tuning\n--entries\n--name\n--readings\n--order\n--common\n--explain\n--script'
             fi
             ;;
     esac

@@ -29,7 +29,8 @@ const char* const kControls[] = {
     "Label6",           "TrackBarTempoAcorde",
     "SpeedButton11",    "SpeedButton12",
     "Image2",           "EditFrets",
-    "ListBoxReadings",
+    "ListBoxReadings",  "ComboBoxOrder",
+    "CheckBoxCommon",
 };
 
 class SmallScreen : public WindowTest {

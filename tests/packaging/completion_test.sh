@@ -42,6 +42,7 @@ offers 'Drop\ D' --tuning Dr
 offers "Drop D" --tuning '"Dr'
 offers "Open G" --tuning "'Open G"
 offers "standard" --tuning st
+offers "easiest" --order e
 offers $'Db\nD\nD#' Cm --bass D
 offers $'12\n18' --root C --up-to-fret 1
 offers "" --intervals ""

@@ -41,9 +41,9 @@
 #include "instruments.h"
 #include "neck_widget.h"
 #include "results_canvas.h"
-#include "sheet_tools.h"
 #include "results_layout.h"
 #include "scroll_panel.h"
+#include "sheet_tools.h"
 #include "text_encoding.h"
 #include "tunings.h"
 

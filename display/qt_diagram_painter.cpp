@@ -80,12 +80,16 @@ void QtDiagramPainter::drawText(const std::string& text, int x, int y) {
     painter_.drawText(QPoint(x, y + metrics_.ascent()), qtext);
 }
 
-void QtDiagramPainter::drawTextLeftOf(const std::string& text, int x, int y, int right) {
+int QtDiagramPainter::textLeftOf(const std::string& text, int x, int right) {
     // The exact advance, not the rounded one: glyphs are placed at fractional positions on
     // screens that scale by 1.25 or 1.5.
     const auto width = static_cast<int>(
-        std::ceil(QFontMetricsF(font_).horizontalAdvance(QString::fromStdString(text))));
-    drawText(text, std::min(x, right - 1 - width), y);
+        std::ceil(QFontMetricsF(textFont()).horizontalAdvance(QString::fromStdString(text))));
+    return std::min(x, right - 1 - width);
+}
+
+void QtDiagramPainter::drawTextLeftOf(const std::string& text, int x, int y, int right) {
+    drawText(text, textLeftOf(text, x, right), y);
 }
 
 } // namespace tambrel

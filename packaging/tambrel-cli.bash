@@ -20,6 +20,20 @@ _tambrel_cli() {
         --order)
             values=$'position\neasiest'
             ;;
+        --paper)
+            values=$'A4\nLetter'
+            ;;
+        --labels)
+            values=$'fingers\nnotes\nintervals'
+            ;;
+        --svg | --pdf | --png)
+            # A file to write.
+            _filedir
+            return
+            ;;
+        --scale | --first | --per-row | --sheet | --title)
+            return
+            ;;
         --tuning)
             values=$'Standard Tunning\nOpen E\nOpen A\nLute Tunning\nBlues Tunning\nRain Song\nOpen D\nDrop D\nOpen G\nC 6th\nG Minor Tunning\nDorvane\nstandard'
             ;;
@@ -29,7 +43,7 @@ _tambrel_cli() {
             ;;
         *)
             if [[ "$cur" == -* ]]; then
-                values=$'--help\n--intervals\n--root\n--bass\n--up-to-fret\n--distance\n--omit3\n--omit5\n--easy\n--no-barre\n--left-hand\n--tuning\n--entries\n--name\n--readings\n--order\n--common\n--explain\n--script'
+                values=$'--help\n--intervals\n--root\n--bass\n--up-to-fret\n--distance\n--omit3\n--omit5\n--easy\n--no-barre\n--left-hand\n--tuning\n--entries\n--name\n--readings\n--order\n--common\n--explain\n--svg\n--pdf\n--png\n--scale\n--first\n--sheet\n--per-row\n--paper\n--labels\n--title\n--script'
             fi
             ;;
     esac

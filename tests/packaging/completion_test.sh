@@ -6,7 +6,7 @@
 set -uo pipefail
 completion=$1 cli=$2
 
-# The one helper of the bash-completion package that the completion uses.
+# The helpers of the bash-completion package that the completion uses.
 # shellcheck disable=SC2034 # it sets the completion's locals
 _init_completion() {
     words=("${COMP_WORDS[@]}")
@@ -14,6 +14,7 @@ _init_completion() {
     cur=${COMP_WORDS[COMP_CWORD]}
     prev=${COMP_WORDS[COMP_CWORD - 1]}
 }
+_filedir() { COMPREPLY=(file-names); }
 # shellcheck source=/dev/null
 source "$completion"
 
@@ -43,11 +44,13 @@ offers "Drop D" --tuning '"Dr'
 offers "Open G" --tuning "'Open G"
 offers "standard" --tuning st
 offers "easiest" --order e
+offers $'notes' --labels n
 offers $'Db\nD\nD#' Cm --bass D
 offers $'12\n18' --root C --up-to-fret 1
 offers "" --intervals ""
 offers "" --intervals "00 04" --root C --distance 9
 offers "" Cm
+offers "file-names" C --svg ""
 
 # Every long option of --help, and every preset of its footer, is offered.
 help=$("$cli" --help)

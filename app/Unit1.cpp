@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -40,6 +41,8 @@
 #include "instruments.h"
 #include "neck_widget.h"
 #include "results_canvas.h"
+#include "results_layout.h"
+#include "scroll_panel.h"
 #include "sheet_tools.h"
 #include "text_encoding.h"
 #include "tunings.h"
@@ -47,6 +50,9 @@
 using namespace tambrel;
 
 namespace {
+
+// The chord column as designed. A window with room to spare gives it what the chord names need.
+constexpr int kChordColumnWidth = 153;
 
 // Rows of the note pickers and of the chord-type list, and items of the tension list: the
 // whole octave shows in the pickers' designed height.
@@ -120,6 +126,9 @@ PickGrid* noteGrid(const char* name) {
     setPickRows(grid);
     grid->horizontalHeader()->setStretchLastSection(true);
     grid->setFixedWidth(33);
+    // Room for all twelve names: a scroll bar in so narrow a column would cover the sharps.
+    // In a low window the name list below gives way instead.
+    grid->setMinimumHeight(12 * kPickRowHeight + 2 * grid->frameWidth());
     return grid;
 }
 
@@ -180,6 +189,8 @@ TForm1::TForm1(MidiSink& midi, QWidget* parent) : QMainWindow(parent), midiGate_
     sheetTools_ = new SheetTools(*this, *model_, *Image1);
     connectControls();
     showModelState();
+    shownSearch_ = model_->searchedFor();
+    fitChordColumn();
 
     // The About box exists from the start and is shown when asked for.
     form2_ = new TForm2(this);
@@ -211,7 +222,8 @@ QWidget* TForm1::buildBanner() {
 QWidget* TForm1::buildChordColumn() {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFixedWidth(153);
+    panel->setFixedWidth(kChordColumnWidth);
+    chordColumn_ = panel;
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 6, 6, 6);
 
@@ -389,7 +401,10 @@ QWidget* TForm1::buildResults() {
     Splitter2->setHandleWidth(8);
     Splitter2->setChildrenCollapsible(false);
     Splitter2->addWidget(scrollPanel);
-    Splitter2->addWidget(buildBottomPanel());
+    // On a screen too narrow for its panels they scroll sideways.
+    bottomPanels_ = new SideScrollPanel(buildBottomPanel());
+    bottomPanels_->setObjectName(QStringLiteral("PanelBracoScroll"));
+    Splitter2->addWidget(bottomPanels_);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setStretchFactor(1, 0);
     layout->addWidget(Splitter2);
@@ -790,6 +805,12 @@ template <typename Handler> void TForm1::forward(Handler&& handler) {
     midiGate_.hold();
     handler();
     showModelState();
+    // Results for another chord, tuning or limit open at their first diagrams; the same search
+    // run again (a resize, the mirrored drawing) stays where the user scrolled.
+    if (model_->searchedFor() != shownSearch_) {
+        shownSearch_ = model_->searchedFor();
+        ScrollBoxViolao->verticalScrollBar()->setValue(0);
+    }
     if (midiGate_.hasHeld()) {
         // The selection is painted before the chord sounds.
         QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
@@ -915,11 +936,39 @@ void TForm1::showModelState() {
     sheetTools_->showModelState();
 }
 
+void TForm1::fitChordColumn() {
+    // Room for the longest name of the start chord (C major's "Gadd11/add13/C (no3) (no5)")
+    // beside the list's scroll bar: the widest item as the list lays it out, and its frame.
+    const int list = ListBox1->sizeHintForColumn(0) +
+                     ListBox1->verticalScrollBar()->sizeHint().width() + 2 * ListBox1->frameWidth();
+    const QMargins margins = chordColumn_->layout()->contentsMargins();
+    namesColumnWidth_ = std::max(kChordColumnWidth, list + margins.left() + margins.right());
+    followWindowWidth(width());
+}
+
+void TForm1::followWindowWidth(int windowWidth) {
+    // The panels beside the column keep the room they need to show whole; what the window has
+    // beyond that widens the column first, up to what the names need.
+    const int panels = bottomPanels_->widget()->minimumSizeHint().width();
+    chordColumn_->setFixedWidth(std::clamp(windowWidth - panels, kChordColumnWidth,
+                                           std::max(kChordColumnWidth, namesColumnWidth_)));
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    followWindowWidth(event->size().width());
+    QMainWindow::resizeEvent(event);
+}
+
 void TForm1::followResultsWidth() {
     if (!isVisible()) return;
     const int width = ScrollBoxViolao->viewport()->width();
     if (width == model_->window().canvasWidth) return;
+    // The diagram that opened the view still does in the new columns.
+    QScrollBar* bar = ScrollBoxViolao->verticalScrollBar();
+    const int top = bar->value();
+    const int columns = model_->window().columns;
     forward([&] { model_->FormResize(width); });
+    bar->setValue(scrollTopKeepingFirstDiagram(top, columns, model_->window().columns));
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

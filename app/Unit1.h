@@ -30,6 +30,7 @@ class NeckView;
 class PickGrid;
 class ResultsCanvas;
 class SheetTools;
+class SideScrollPanel;
 class TensionList;
 } // namespace tambrel
 
@@ -61,6 +62,7 @@ class TForm1 : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QWidget* buildBanner();
@@ -87,6 +89,10 @@ class TForm1 : public QMainWindow {
     template <typename Handler> void forward(Handler&& handler);
     void showModelState();
     void showNoteGrid(tambrel::PickGrid* grid, const tambrel::NoteGrid& state);
+    // Measures the chord column the chord names need, once they are known, and widens it as far
+    // as the window's width allows.
+    void fitChordColumn();
+    void followWindowWidth(int windowWidth);
     // The results area follows the viewport's width while the window is shown.
     void followResultsWidth();
 
@@ -114,11 +120,16 @@ class TForm1 : public QMainWindow {
     QToolButton* SpeedButton10 = nullptr;
     QListWidget* ListBox1 = nullptr;
     QSplitter* Splitter3 = nullptr;
+    QWidget* chordColumn_ = nullptr; // Panel1
+    int namesColumnWidth_ = 0;
 
     // Results.
     QScrollArea* ScrollBoxViolao = nullptr;
     tambrel::ResultsCanvas* Image1 = nullptr;
+    // What the diagrams in the scroll box were searched for.
+    tambrel::SearchedFor shownSearch_;
     QSplitter* Splitter2 = nullptr;
+    tambrel::SideScrollPanel* bottomPanels_ = nullptr; // PanelBraco, scrolling on a small screen
     QLineEdit* Edit1 = nullptr;
     QLabel* LabelTotal = nullptr;
 

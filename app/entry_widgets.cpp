@@ -3,10 +3,30 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <algorithm>
 
 namespace tambrel {
+
+namespace {
+
+// Where the arrow keys and the space bar act: a dotted frame just inside the current row, in
+// the colour of the row's text, so that it shows on the selection's colour as on white.
+void paintFocusFrame(QAbstractItemView* view, QRect row) {
+    // A row may run on under the viewport's edge; the frame closes at the edge.
+    row &= view->viewport()->rect();
+    if (!view->hasFocus() || !row.isValid()) return;
+    const bool selected = view->selectionModel()->isSelected(view->currentIndex());
+    QPainter painter(view->viewport());
+    QPen pen(view->palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
+    pen.setStyle(Qt::DotLine);
+    pen.setWidth(1);
+    painter.setPen(pen);
+    painter.drawRect(row.adjusted(0, 0, -1, -1));
+}
+
+} // namespace
 
 PickGrid::PickGrid(int rows, int columns, QWidget* parent) : QTableWidget(rows, columns, parent) {
     horizontalHeader()->hide();
@@ -88,6 +108,30 @@ void PickGrid::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void PickGrid::paintEvent(QPaintEvent* event) {
+    QTableWidget::paintEvent(event);
+    const int row = currentRow();
+    if (row < 0) return;
+    paintFocusFrame(this, visualRect(model()->index(row, 0))
+                              .united(visualRect(model()->index(row, columnCount() - 1))));
+}
+
+void PickGrid::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void PickGrid::focusOutEvent(QFocusEvent* event) {
+    QTableWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
+void PickGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableWidget::currentChanged(current, previous);
+    // The frame spans the whole row, more than the cells Qt repaints.
+    viewport()->update();
+}
+
 TensionList::TensionList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -151,6 +195,26 @@ void TensionList::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+void TensionList::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (currentItem() != nullptr) paintFocusFrame(this, visualItemRect(currentItem()));
+}
+
+void TensionList::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void TensionList::focusOutEvent(QFocusEvent* event) {
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
+void TensionList::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QListWidget::currentChanged(current, previous);
+    viewport()->update();
 }
 
 } // namespace tambrel

@@ -26,6 +26,11 @@ class PickGrid : public QTableWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // With the keyboard's focus, a dotted frame around the current row.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 };
 
 // The tension list: a check list whose ticks only the model sets. A click on an item, or the
@@ -47,6 +52,11 @@ class TensionList : public QListWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // With the keyboard's focus, a dotted frame around the current item.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
   private:
     int pressedItem_ = -1;

@@ -1,5 +1,6 @@
 #include "dictionary.h"
 
+#include "chord_names.h"
 #include "fingering_names.h"
 #include "note_names.h"
 #include "plain_names.h"
@@ -9,6 +10,7 @@
 #include "text_encoding.h"
 #include "tunings.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
@@ -30,9 +32,33 @@ int terminalWidth() {
     return 80;
 }
 
-// A tuning as a preset's caption ("Drop D", "Open G") or six note names from the lowest string.
+// Windows-1252 text in small letters, the accented capitals too ("AFINAÇÃO" as "afinação").
+std::string smallLetters(std::string text) {
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+            c = static_cast<char>(byte + 0x20);
+    }
+    return text;
+}
+
+// The preset a terminal user means: its menu or button caption in any letter case, or
+// "standard" for the standard tuning; -1 when none.
+int presetNamed(const std::string& cp1252) {
+    const std::string wanted = smallLetters(cp1252);
+    if (wanted == "standard") return 0;
+    for (const TuningPreset& preset : tuningPresets()) {
+        if (wanted == smallLetters(preset.menuCaption) ||
+            wanted == smallLetters(preset.buttonCaption))
+            return preset.tag;
+    }
+    return -1;
+}
+
+// A tuning as a preset's caption ("Drop D", "open g", "standard") or six note names from the
+// lowest string.
 bool readTuning(const std::string& text, StringNotes& notes, int& preset) {
-    preset = tuningPresetByCaption(utf8ToCp1252(text));
+    preset = presetNamed(utf8ToCp1252(text));
     if (preset >= 0) {
         notes = tuningPresets()[preset].notes;
         return true;
@@ -61,8 +87,11 @@ std::vector<std::string> notesOn(const std::vector<Playability>& playability,
     return notes;
 }
 
+// The count, then the chord names when there are any to show there, then the diagrams and what
+// is said of them; or the entries alone.
 void printVoicings(const std::vector<Voicing>& voicingList,
-                   const std::vector<Playability>& playability, const DictionaryOptions& options) {
+                   const std::vector<Playability>& playability, const DictionaryOptions& options,
+                   const std::vector<std::string>& namesAfterCount = {}) {
     const std::vector<std::string> notes = notesOn(playability, options);
     if (options.entries) {
         // A note follows its entry behind "  # ", so the entry itself reads as always.
@@ -74,6 +103,10 @@ void printVoicings(const std::vector<Voicing>& voicingList,
         return;
     }
     std::cout << "Results: founded " << voicingList.size() << "\n\n";
+    if (!namesAfterCount.empty()) {
+        for (const std::string& name : namesAfterCount) std::cout << cp1252ToUtf8(name) << '\n';
+        std::cout << '\n';
+    }
     std::vector<FretList> frets;
     frets.reserve(voicingList.size());
     for (const Voicing& voicing : voicingList) frets.push_back(voicing.frets);
@@ -88,6 +121,45 @@ void printVoicings(const std::vector<Voicing>& voicingList,
             std::cout << ' ' << (v == kMuted ? "X" : std::to_string(std::abs(v)));
         std::cout << ": " << notes[i] << '\n';
     }
+}
+
+// What is wrong with an interval list as the first form takes it: two digits "00" to "11" each,
+// single blanks between them, "00" first. A piece that is no number at all gets the search's
+// own message.
+std::optional<std::string> formulaProblem(const std::string& intervals) {
+    if (intervals.empty()) return "the formula is empty";
+    if (intervals.front() == ' ') return "the formula starts with a blank";
+    if (intervals.back() == ' ') return "the formula ends with a blank";
+    if (intervals.find("  ") != std::string::npos)
+        return "the formula has two blanks in a row: separate the intervals by single blanks";
+    std::istringstream pieces(intervals);
+    std::string piece;
+    bool first = true;
+    while (std::getline(pieces, piece, ' ')) {
+        const bool digits =
+            std::all_of(piece.begin(), piece.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits) {
+            try {
+                readInteger(piece);
+            } catch (const InvalidIntegerError& error) {
+                return error.what();
+            }
+        }
+        if (!digits || piece.size() != 2)
+            return "'" + piece + "' is not an interval: write each as two digits, 00 to 11";
+        if (readInteger(piece) > 11)
+            return "'" + piece + "' is more than 11 semitones: intervals go from 00 to 11";
+        if (first && piece != "00")
+            return "the formula starts with '" + piece + "': its first interval is the root, 00";
+        first = false;
+    }
+    return std::nullopt;
+}
+
+// Whether the lookup found anything at all in a typed symbol: a root, a tension or a bass.
+bool readAnything(const MainWindowModel& window) {
+    const SearchState& search = window.search();
+    return search.rootNote != kNoNote || search.bassNote != kNoNote || !search.chordSuffix.empty();
 }
 
 } // namespace
@@ -125,6 +197,7 @@ int searchIntervals(const DictionaryOptions& options) {
     if (root == kNoNote) return fail("'" + options.root + "' is not a note name");
     const int bass = options.bass.empty() ? root : noteIndexOf(options.bass);
     if (bass == kNoNote) return fail("'" + options.bass + "' is not a note name");
+    if (const auto problem = formulaProblem(options.intervals)) return fail(*problem);
 
     RecordingMidiSink silent;
     MainWindowModel window(silent, kSessionResultsWidth);
@@ -139,7 +212,19 @@ int searchIntervals(const DictionaryOptions& options) {
         playability.reserve(ranked.result.voicingList.size());
         for (std::size_t i = 0; i < ranked.result.voicingList.size(); ++i)
             playability.push_back(assessEntry(ranked, i));
-        printVoicings(ranked.result.voicingList, playability, options);
+        // More tones than strings: searched with all of them, as the window does, which finds
+        // nothing; the terminal says why.
+        const std::size_t tones = (options.intervals.size() + 1) / 3;
+        if (tones > static_cast<std::size_t>(kStringCount))
+            std::cerr << "tambrel-cli: the formula has " << tones
+                      << " tones, more than six strings can sound at once; all of them were "
+                         "searched\n";
+        // The names as the window lists them, with flats when the root is written with one, as
+        // a typed symbol's root names the window's grid.
+        NoteNames grid = window.window().rootGrid.names;
+        if (options.root.find('b') != std::string::npos) applyFlatNames(grid);
+        printVoicings(ranked.result.voicingList, playability, options,
+                      listChordNames(ranked.result.chordTones, bass, grid));
     } catch (const InvalidIntegerError& error) {
         return fail(error.what());
     }
@@ -155,6 +240,14 @@ int searchSymbol(const DictionaryOptions& options) {
     // Tones a standard symbol could not keep are said, never left out silently.
     if (!window.window().lookupNotice.empty())
         std::cerr << "tambrel-cli: " << window.window().lookupNotice << '\n';
+    // The window ignores what it cannot read; a terminal says so. A symbol read in part (a
+    // tension with no root, "Hm") is searched, and may find nothing.
+    if (!readAnything(window)) {
+        std::cerr << "tambrel-cli: '" << options.symbol
+                  << "' is not a chord symbol: it starts with no note name (C, C#, Db, ... B) and "
+                     "names no tension\n";
+        return kUnreadableSymbol;
+    }
 
     if (!options.entries) {
         // The chord's plain name first, then the symbol as the window's box shows it.

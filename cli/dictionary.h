@@ -9,6 +9,7 @@
 namespace tambrel {
 
 constexpr int kUsageError = 2;
+constexpr int kUnreadableSymbol = 1; // a typed symbol of which the lookup read nothing
 
 struct DictionaryOptions {
     std::string symbol;
@@ -36,11 +37,12 @@ struct DictionaryOptions {
 // the message for an option that cannot be read.
 std::optional<std::string> applyOptions(MainWindowModel& window, const DictionaryOptions& options);
 
-// First form: the interval list on the root (and bass), searched directly. Returns the exit
-// status.
+// First form: the interval list on the root (and bass), checked, then searched directly; the
+// count, the chord names and the diagrams. Returns the exit status.
 int searchIntervals(const DictionaryOptions& options);
 
-// Second form: a typed chord symbol, read as the window's search button reads it.
+// Second form: a typed chord symbol, read as the window's search button reads it; a symbol of
+// which nothing could be read is refused with kUnreadableSymbol.
 int searchSymbol(const DictionaryOptions& options);
 
 // Third form: a fret list named under the tuning: the notes string by string, then the

@@ -56,8 +56,9 @@ int main(int argc, char** argv) {
     app.add_flag("--no-barre", options.noBarre, "No barre chords");
     app.add_flag("--left-hand", options.leftHand, "Draw the diagrams for left-handed players");
     app.add_option("--tuning", options.tuning,
-                   "A tuning preset (\"Drop D\", \"Open G\", ...) or six note names from the "
-                   "lowest string (\"D A D G B E\"); default standard tuning");
+                   "A tuning preset in any letter case (\"Drop D\", \"open g\", \"standard\", ...) "
+                   "or six note names from the lowest string (\"D A D G B E\"); default standard "
+                   "tuning");
     app.add_flag("--entries", options.entries,
                  "Print only the voicing entries as the search stores them, one a line");
     const CLI::Option* nameOption =
@@ -80,14 +81,17 @@ int main(int argc, char** argv) {
     addSheetOptions(app, files);
     app.footer("Presets: Standard Tunning, Open E, Open A, Lute Tunning, Blues Tunning, Rain Song, "
                "Open D, Drop D, Open G, C 6th, G Minor Tunning, Dorvane.\n"
-               "Output: the count, then each fingering as a diagram: X muted, O open, the base "
-               "fret beside the first row, finger numbers 1-4, a barre as 1-1-1. With --explain "
+               "Output: the count, the chord's names, then each fingering as a diagram: X muted, O "
+               "open, the base fret beside the first row, finger numbers 1-4, a barre as 1-1-1. "
+               "With --explain "
                "(or --common), a numbered line for each fingering follows; with --entries it "
                "follows the entry behind \"  # \".\n"
                "The session's commands for the same: order position|easiest, common on|off, and "
                "explain (prints {\"explain\": [...]}, one text per diagram).\n"
                "With --svg, --pdf or --png the diagrams go to the files and nothing is printed; "
-               "a file is written whole or not at all (exit status 1 when it cannot be).");
+               "a file is written whole or not at all (exit status 1 when it cannot be).\n"
+               "Exit status: 0 when the chord was read (also when nothing is found), 1 for a "
+               "symbol of which nothing could be read, 2 for unreadable arguments.");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {

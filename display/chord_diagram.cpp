@@ -13,6 +13,7 @@ constexpr std::array<Artwork, 4> kFingerMarks{Artwork::dedo1, Artwork::dedo2, Ar
                                               Artwork::dedo4};
 constexpr int kMarkRowOffset = 91; // the open/muted marks stand below the grid
 constexpr int kRowHeight = 16;     // distance between two fret lines of the grid
+constexpr int kBarLeft = 18;       // where a barre bar starts in the cell, left of every mark
 
 Artwork markArtwork(StringMark mark) {
     switch (mark) {
@@ -48,7 +49,9 @@ void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, i
     painter.drawArtwork(style == DiagramStyle::Highlighted ? Artwork::braco2 : Artwork::braco,
                         left + 24, top + 3);
     const int base = fingering.baseFret;
-    painter.drawText(std::to_string(base), left + 10, top + 3);
+    // Clear of the first string's bars and finger marks: a two-digit number moves left rather
+    // than run under them.
+    painter.drawTextLeftOf(std::to_string(base), left + 10, top + 3, left + kBarLeft);
 
     for (int i = 0; i < fingering.placementCount; ++i) {
         const FingerPlacement& p = fingering.placements[i];
@@ -64,7 +67,7 @@ void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, i
         }
         // A barre is a bar without a number, across every string it lies on.
         for (int k = 0; k < p.stringCount; ++k)
-            painter.drawArtwork(Artwork::dedo6, left + 18 + 11 * column(p.strings[k]), y);
+            painter.drawArtwork(Artwork::dedo6, left + kBarLeft + 11 * column(p.strings[k]), y);
         if (numbered) continue;
         // Each string the bar holds down sounds its own note; the ones under the bar that are
         // muted or fretted higher do not sound here.

@@ -22,6 +22,13 @@ class DiagramPainter {
     virtual void drawStringCaption(const std::string& label, int x, int y) {
         drawText(label, x, y + 8);
     }
+    // The same text, moved left where it would otherwise reach x = `right`, so that a wider
+    // text stays clear of what is drawn from there on. A painter that measures no text draws
+    // it at (x, y).
+    virtual void drawTextLeftOf(const std::string& text, int x, int y, int right) {
+        static_cast<void>(right);
+        drawText(text, x, y);
+    }
 };
 
 } // namespace tambrel

@@ -1,11 +1,15 @@
 #include "qt_diagram_painter.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTransform>
 
 #include "artwork.h"
 #include "mark_labels.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace tambrel {
 
@@ -74,6 +78,18 @@ void QtDiagramPainter::drawText(const std::string& text, int x, int y) {
     painter_.setFont(font_);
     painter_.setPen(Qt::black);
     painter_.drawText(QPoint(x, y + metrics_.ascent()), qtext);
+}
+
+int QtDiagramPainter::textLeftOf(const std::string& text, int x, int right) {
+    // The exact advance, not the rounded one: glyphs are placed at fractional positions on
+    // screens that scale by 1.25 or 1.5.
+    const auto width = static_cast<int>(
+        std::ceil(QFontMetricsF(textFont()).horizontalAdvance(QString::fromStdString(text))));
+    return std::min(x, right - 1 - width);
+}
+
+void QtDiagramPainter::drawTextLeftOf(const std::string& text, int x, int y, int right) {
+    drawText(text, textLeftOf(text, x, right), y);
 }
 
 } // namespace tambrel

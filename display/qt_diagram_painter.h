@@ -28,6 +28,10 @@ class QtDiagramPainter : public DiagramPainter {
     void drawText(const std::string& text, int x, int y) override;
     void drawLabelledMark(const std::string& label, int x, int y) override;
     void drawStringCaption(const std::string& label, int x, int y) override;
+    // Keeps a pixel of white between the text and `right`, at every device pixel ratio.
+    void drawTextLeftOf(const std::string& text, int x, int y, int right) override;
+    // Where drawTextLeftOf puts the left edge of `text`, for every painter of the same diagrams.
+    static int textLeftOf(const std::string& text, int x, int right);
 
     // The small font of the base-fret numbers.
     static QFont textFont();

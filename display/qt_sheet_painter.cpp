@@ -28,6 +28,10 @@ void QtSheetPainter::drawText(const std::string& text, int x, int y) {
     diagrams_.drawText(text, x, y);
 }
 
+void QtSheetPainter::drawTextLeftOf(const std::string& text, int x, int y, int right) {
+    diagrams_.drawTextLeftOf(text, x, y, right);
+}
+
 void QtSheetPainter::drawLabelledMark(const std::string& label, int x, int y) {
     diagrams_.drawLabelledMark(label, x, y);
 }

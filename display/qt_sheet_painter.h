@@ -13,6 +13,7 @@ class QtSheetPainter : public SheetPainter {
 
     void drawArtwork(Artwork artwork, int x, int y) override;
     void drawText(const std::string& text, int x, int y) override;
+    void drawTextLeftOf(const std::string& text, int x, int y, int right) override;
     void drawLabelledMark(const std::string& label, int x, int y) override;
     void drawStringCaption(const std::string& label, int x, int y) override;
     void drawCaption(const std::string& text, int left, int top, int width) override;

@@ -1,6 +1,7 @@
 #include "results_layout.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tambrel {
 
@@ -25,6 +26,15 @@ std::optional<int> diagramAt(int x, int y, int columns, int count) {
         x / kCellWidth + static_cast<long long>(y / kCellHeight) * std::max(1, columns);
     if (index >= count) return std::nullopt;
     return static_cast<int>(index);
+}
+
+int scrollTopKeepingFirstDiagram(int scrollTop, int oldColumns, int newColumns) {
+    scrollTop = std::max(scrollTop, 0);
+    const long long first =
+        static_cast<long long>(scrollTop / kCellHeight) * std::max(1, oldColumns);
+    const long long row = first / std::max(1, newColumns);
+    return static_cast<int>(std::min<long long>(row * kCellHeight + scrollTop % kCellHeight,
+                                                std::numeric_limits<int>::max()));
 }
 
 } // namespace tambrel

@@ -31,4 +31,9 @@ CellRect cellRect(int index, int columns);
 // the last diagram select nothing. Otherwise the whole cell belongs to its diagram.
 std::optional<int> diagramAt(int x, int y, int columns, int count);
 
+// The scroll offset that, after the diagrams are laid out again in `newColumns` columns, shows
+// the diagram that opened the view at `scrollTop` in `oldColumns` columns: its row at the top,
+// scrolled into the cell as far as before.
+int scrollTopKeepingFirstDiagram(int scrollTop, int oldColumns, int newColumns);
+
 } // namespace tambrel

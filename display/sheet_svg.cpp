@@ -142,6 +142,11 @@ class SvgSheetPainter : public SheetPainter {
         xml_.writeEndElement();
     }
 
+    // Where the canvas writes it, clear of the first string's marks.
+    void drawTextLeftOf(const std::string& text, int x, int y, int right) override {
+        drawText(text, QtDiagramPainter::textLeftOf(text, x, right), y);
+    }
+
     void drawLabelledMark(const std::string& label, int x, int y) override {
         use(labelId("disc", label), labelledMarkCorner(QPoint(x, y)));
     }

@@ -13,6 +13,7 @@ TAMBREL_PACKAGES=(
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  dpkg-dev file lintian appstream man-db
 )
 
 tambrel_install_packages() {

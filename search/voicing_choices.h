@@ -19,6 +19,7 @@ enum class VoicingOrder {
 struct VoicingChoices {
     VoicingOrder order = VoicingOrder::Position;
     bool commonVoicings = false; // "Common voicings"
+    friend bool operator==(const VoicingChoices&, const VoicingChoices&) = default;
 };
 
 struct RankedVoicings {

@@ -34,6 +34,7 @@ struct SearchInputs {
     bool noBarreChords = false;
     int thirdInterval = 4;
     int fifthInterval = 7;
+    friend bool operator==(const SearchInputs&, const SearchInputs&) = default;
 };
 
 struct SearchResult {

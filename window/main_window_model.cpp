@@ -58,6 +58,7 @@ void MainWindowModel::runSearch(const std::string& request, const std::string& i
     // A typed symbol without a readable root names no chord, whatever bass follows it: there
     // is nothing to search and nothing to name.
     const bool rooted = search_.rootNote >= 0 && search_.rootNote < 12;
+    searchedFor_ = {request, searchInputs(), voicingChoices()};
     RankedVoicings result;
     if (rooted) {
         const VoicingChoices choices = voicingChoices();

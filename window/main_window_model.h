@@ -136,6 +136,14 @@ struct WindowState {
     std::string namingMessage; // a bad fret list, "no notes", or whether a search found it
 };
 
+// What a search was run for: its request, everything else it read, and the order asked for.
+struct SearchedFor {
+    std::string request;
+    SearchInputs inputs;
+    VoicingChoices choices;
+    friend bool operator==(const SearchedFor&, const SearchedFor&) = default;
+};
+
 class MainWindowModel {
   public:
     // Creates the window as start-up does: the tables, C major over C and the first search
@@ -208,6 +216,10 @@ class MainWindowModel {
     // tuning, "Up to fret", "Distance" and the options, as the controls stand.
     SearchInputs searchInputs() const;
 
+    // What the results on show were searched for: a view tells another chord, tuning or limit
+    // from the same search run again (a resize, the mirrored drawing).
+    const SearchedFor& searchedFor() const { return searchedFor_; }
+
     // The fret lists of the diagrams in display order.
     std::vector<FretList> diagramFretLists() const;
 
@@ -246,6 +258,7 @@ class MainWindowModel {
 
     SearchState search_;
     WindowState window_{search_};
+    SearchedFor searchedFor_;
     MidiPlayback playback_;
 };
 

@@ -44,6 +44,13 @@ class WindowTest : public ::testing::Test {
         for (int i = 0; i < 3; ++i) QApplication::processEvents();
     }
 
+    // The window no longer maximised, at `size`, laid out again.
+    void resizeWindow(const QSize& size) {
+        form->setWindowState(Qt::WindowNoState);
+        form->resize(size);
+        settle();
+    }
+
     template <typename Widget> Widget* find(const char* name) const {
         auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;

@@ -43,5 +43,17 @@ TEST(ResultsLayout, AReleaseSelectsTheDiagramWhoseCellHoldsIt) {
     EXPECT_EQ(diagramAt(50, 2000000000, 6, 13), std::nullopt);
 }
 
+TEST(ResultsLayout, ARelayoutKeepsTheFirstVisibleDiagram) {
+    // Diagram 12 opens the view in six columns, 10 pixels into its row (row 2).
+    EXPECT_EQ(scrollTopKeepingFirstDiagram(270, 6, 4), 3 * 130 + 10); // row 3 of four
+    EXPECT_EQ(scrollTopKeepingFirstDiagram(270, 6, 12), 1 * 130 + 10);
+    EXPECT_EQ(scrollTopKeepingFirstDiagram(270, 6, 6), 270);
+    // Diagram 7 of seven columns lies in row 0 of eight: the view goes up, not past it.
+    EXPECT_EQ(scrollTopKeepingFirstDiagram(130, 7, 8), 0);
+    EXPECT_EQ(scrollTopKeepingFirstDiagram(0, 6, 3), 0);
+    EXPECT_EQ(scrollTopKeepingFirstDiagram(-5, 6, 3), 0);
+    EXPECT_EQ(scrollTopKeepingFirstDiagram(270, 0, 0), 270); // no columns: one
+}
+
 } // namespace
 } // namespace tambrel

@@ -1,0 +1,62 @@
+# Bash completion for tambrel-cli: its options and the values they take.
+
+_tambrel_cli() {
+    # shellcheck disable=SC2034 # all four are set by _init_completion
+    local cur prev words cword
+    _init_completion || return
+
+    local IFS=$'\n'
+    local values=""
+    case "$prev" in
+        --root | --bass)
+            values=$'C\nC#\nDb\nD\nD#\nEb\nE\nF\nF#\nGb\nG\nG#\nAb\nA\nA#\nBb\nB'
+            ;;
+        --up-to-fret)
+            values=$'6\n12\n18\n24'
+            ;;
+        --distance)
+            values=$'2\n3\n4\n5'
+            ;;
+        --order)
+            values=$'position\neasiest'
+            ;;
+        --paper)
+            values=$'A4\nLetter'
+            ;;
+        --labels)
+            values=$'fingers\nnotes\nintervals'
+            ;;
+        --svg | --pdf | --png)
+            # A file to write.
+            _filedir
+            return
+            ;;
+        --scale | --first | --per-row | --sheet | --title)
+            return
+            ;;
+        --tuning)
+            values=$'Standard Tunning\nOpen E\nOpen A\nLute Tunning\nBlues Tunning\nRain Song\nOpen D\nDrop D\nOpen G\nC 6th\nG Minor Tunning\nDorvane\nstandard'
+            ;;
+        --intervals | --name)
+            # A formula or a fingering is typed, not chosen.
+            return
+            ;;
+        *)
+            if [[ "$cur" == -* ]]; then
+                values=$'--help\n--intervals\n--root\n--bass\n--up-to-fret\n--distance\n--omit3\n--omit5\n--easy\n--no-barre\n--left-hand\n--tuning\n--entries\n--name\n--readings\n--order\n--common\n--explain\n--svg\n--pdf\n--png\n--scale\n--first\n--sheet\n--per-row\n--paper\n--labels\n--title\n--script'
+            fi
+            ;;
+    esac
+    [[ -n "$values" ]] || return
+
+    # Inside quotes readline closes the quote itself; outside, blanks in a preset are escaped.
+    local typed="${cur#[\"\']}"
+    mapfile -t COMPREPLY < <(compgen -W "$values" -- "$typed")
+    if [[ "$typed" == "$cur" ]]; then
+        local i
+        for i in "${!COMPREPLY[@]}"; do
+            COMPREPLY[i]=$(printf '%q' "${COMPREPLY[i]}")
+        done
+    fi
+}
+complete -F _tambrel_cli tambrel-cli

@@ -2,7 +2,8 @@
 # Installs what is missing, builds Tambrel and runs the whole test suite: the normal build,
 # then the logic and the window again under AddressSanitizer and UndefinedBehaviorSanitizer
 # with the fuzzer's regression corpus (the window's tests record their MIDI: no sound devices
-# there), then the sound devices' player thread under ThreadSanitizer.
+# there), then the sound devices' player thread under ThreadSanitizer. The program's sources
+# are held to .clang-tidy after the normal build.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 tambrel_install_packages
@@ -11,6 +12,12 @@ export QT_QPA_PLATFORM=offscreen
 # Explicitly on: ./run.sh builds the same tree without them.
 tambrel_build -DTAMBREL_TESTS=ON -DTAMBREL_BENCH=ON -DTAMBREL_GUI=ON -DTAMBREL_SOUND=ON
 (cd "$TAMBREL_BUILD" && ctest --output-on-failure -j"$(nproc)")
+
+# The program's own sources under the fault-finding checks of .clang-tidy (the headers they
+# include with them); any finding fails the suite.
+run-clang-tidy -p "$TAMBREL_BUILD" -j "$(nproc)" -quiet \
+  "$TAMBREL_ROOT/(music|search|tuning|sound|display|window|cli|app|assets)/.*\.cpp$" \
+  > "$TAMBREL_BUILD/clang-tidy.log" 2>&1 || { grep -E "(warning|error):" "$TAMBREL_BUILD/clang-tidy.log" >&2; echo "clang-tidy found faults: see $TAMBREL_BUILD/clang-tidy.log" >&2; exit 1; }
 
 SANITIZED="$TAMBREL_ROOT/build-sanitize"
 CC=clang CXX=clang++ TAMBREL_BUILD="$SANITIZED" tambrel_build \

@@ -907,9 +907,8 @@ void TForm1::showModelState() {
         shownReadings_ = w.readings;
         const QSignalBlocker blocker(ListBoxReadings);
         ListBoxReadings->clear();
-        for (std::size_t s = 0; s < w.readings.size(); ++s) {
-            auto* item =
-                new QListWidgetItem(QString::fromStdString(w.readings[s]), ListBoxReadings);
+        for (const std::string& reading : w.readings) {
+            auto* item = new QListWidgetItem(QString::fromStdString(reading), ListBoxReadings);
             item->setToolTip(item->text());
         }
     }

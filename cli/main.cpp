@@ -21,9 +21,7 @@ int runScript() {
     return session.hadError() ? 1 : 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int runCli(int argc, char** argv) {
     CLI::App app{"tambrel-cli: every playable fingering of a chord on the six-string guitar.\n\n"
                  "  tambrel-cli SYMBOL [options]          a typed chord symbol, e.g. Cm7/G\n"
                  "  tambrel-cli --intervals \"00 04 07\" --root C [options]\n"
@@ -121,4 +119,19 @@ int main(int argc, char** argv) {
     if (options.symbol.empty())
         return fail("give a chord symbol, --intervals with --root, or --script (see --help)");
     return searchSymbol(options);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Whatever escapes the program's own checks (memory running out, an output that fails) is
+    // said, not left to abort the program.
+    try {
+        return runCli(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "tambrel-cli: " << error.what() << '\n';
+    } catch (...) {
+        std::cerr << "tambrel-cli: unexpected failure\n";
+    }
+    return 1;
 }

@@ -100,6 +100,7 @@ std::string sessionStateJson(const MainWindowModel& model,
     state["bassGridRow"] = w.bassGrid.row;
     state["stringNote"] = numberArray(s.stringNote);
     std::vector<int> open;
+    open.reserve(kStringCount);
     for (int string = 0; string < kStringCount; ++string)
         open.push_back(s.midiNoteTable[string][0]);
     state["openMidiNotes"] = numberArray(open);

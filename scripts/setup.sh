@@ -12,7 +12,7 @@ TAMBREL_PACKAGES=(
   libfluidsynth-dev fluid-soundfont-gm librtmidi-dev
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang clang-tidy libclang-rt-14-dev
   dpkg-dev file lintian appstream man-db
 )
 

@@ -54,7 +54,7 @@ std::vector<std::string> randomActions(unsigned seed, int count) {
                               std::to_string(pick(0, 1200)));
             break;
         case 11:
-            actions.push_back(pick(0, 1) ? "view mod2" : "view mod1");
+            actions.emplace_back(pick(0, 1) ? "view mod2" : "view mod1");
             break;
         default:
             actions.push_back("type " + std::to_string(pick(0, 34)));

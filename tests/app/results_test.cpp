@@ -129,10 +129,12 @@ TEST_F(Results, LeftHandChordsMirrorTheDiagramsWithTheSameCountAndOrder) {
     const auto before = model().diagramFretLists();
     auto darkPattern = [&](int index) {
         std::vector<bool> dark;
+        dark.reserve(6);
         for (int column = 0; column < 6; ++column) dark.push_back(darkMark(index, column));
         return dark;
     };
     std::vector<std::vector<bool>> rightHanded;
+    rightHanded.reserve(4);
     for (int index = 0; index < 4; ++index) rightHanded.push_back(darkPattern(index));
 
     click("CheckBoxCanhoto");
@@ -270,8 +272,8 @@ TEST_F(Results, InstrumentAndTempoShapeTheSound) {
         const int note = openNotes[s] + std::abs((*barre)[s]);
         char message[16];
         std::snprintf(message, sizeof message, "0x%08X", 0x00640090u + note * 0x100u);
-        expected.push_back(message);
-        expected.push_back("pause 100");
+        expected.emplace_back(message);
+        expected.emplace_back("pause 100");
     }
     clickCell(static_cast<int>(barre - lists.begin()));
     EXPECT_EQ(midi.takeLog(), expected);

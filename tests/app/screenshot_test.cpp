@@ -18,7 +18,7 @@ class Screenshots : public WindowTest {
 
     QString save(const char* name) {
         QDir().mkpath(QStringLiteral(TAMBREL_SCREENSHOT_DIR));
-        const QString path = QStringLiteral(TAMBREL_SCREENSHOT_DIR "/%1.png").arg(name);
+        QString path = QStringLiteral(TAMBREL_SCREENSHOT_DIR "/%1.png").arg(name);
         const QImage picture = form->grab().toImage();
         EXPECT_EQ(picture.size(), QSize(1280, 800));
         EXPECT_TRUE(picture.save(path)) << path.toStdString();

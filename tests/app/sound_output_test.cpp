@@ -117,7 +117,7 @@ TEST(SoundOutput, FileMenuOffersTheDevicesBuiltInSynthesiserFirst) {
 
     // A port plugged in meanwhile is offered the next time the menu opens, with the device in
     // use still checked.
-    output.names.push_back("Port B");
+    output.names.emplace_back("Port B");
     QMetaObject::invokeMethod(devices, "aboutToShow");
     ASSERT_EQ(devices->actions().size(), 3);
     EXPECT_EQ(devices->actions()[2]->text(), QStringLiteral("Port B"));

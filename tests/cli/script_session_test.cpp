@@ -11,7 +11,6 @@
 using namespace tambrel;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using ::testing::IsEmpty;
 using Json = nlohmann::ordered_json;
 
 namespace {

@@ -66,6 +66,7 @@ TEST(ChordDiagram, HighShapeStartsAtItsLowestFret) {
     const RecordingPainter p = draw({-5, 7, 7, 6, 5, 5});
     EXPECT_EQ(p.of("text:5"), (std::vector<Drawn>{{"text:5", 10, 3}}));
     std::vector<Drawn> fingers;
+    fingers.reserve(6);
     for (int c = 0; c < 6; ++c) fingers.push_back({"dedo6", 18 + 11 * c, 11});
     fingers.push_back({"dedo2", 21 + 33, 27});
     fingers.push_back({"dedo3", 21 + 11, 43});
@@ -115,6 +116,7 @@ TEST(ChordDiagram, BarreStopsAtOpenOrLowerString) {
 TEST(ChordDiagram, BarreRunsOverMutedAndHigherStrings) {
     const RecordingPainter p = draw({-5, 99, 7, 7, 5, 5});
     std::vector<Drawn> expected;
+    expected.reserve(6);
     for (int c = 0; c < 6; ++c) expected.push_back({"dedo6", 18 + 11 * c, 11});
     expected.push_back({"dedo2", 21 + 22, 43}); // the higher strings keep their own fingers
     expected.push_back({"dedo3", 21 + 33, 43});

@@ -52,6 +52,7 @@ TEST(NeckView, OpenChordWithMutedBass) {
 TEST(NeckView, BarreRepeatsItsFingerOnEveryString) {
     const RecordingPainter p = show({-1, 3, 3, 2, 1, 1});
     std::vector<Drawn> expected;
+    expected.reserve(6);
     for (int s = 0; s < 6; ++s) expected.push_back({"d1", 40, (5 - s) * 14});
     expected.push_back({"d2", 83, 28});
     expected.push_back({"d3", 124, 56});
@@ -68,6 +69,7 @@ TEST(NeckView, BarreStopsAtLowerFretAndCrossesMutedAndHigherStrings) {
                                                       {"d3", 124, 14},
                                                   }));
     std::vector<Drawn> crossing;
+    crossing.reserve(6);
     for (int s = 0; s < 6; ++s) crossing.push_back({"d1", 196, (5 - s) * 14});
     crossing.push_back({"d2", 260, 42});
     crossing.push_back({"d3", 260, 28});

@@ -12,7 +12,6 @@ using namespace tambrel;
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using ::testing::Not;
 using Lines = std::vector<std::string>;
 
 namespace {

@@ -20,6 +20,10 @@ int departures(const SpelledChord& spelling, bool slash) {
     return spelling.altered + spelling.added + spelling.omitted + (slash ? 1 : 0);
 }
 
+// A bass foreign to the chord above it departs one step further than an inversion's bass:
+// "Fmaj7/A" before "Am(addb13)", "Am7/G" before "Am/G".
+constexpr int kForeignBass = 1;
+
 // A slash reading may leave the bass's tone to the bass alone ("C/F#" rather than
 // "C(add#11)/F#"); the better of the two spellings stands.
 PlainReading readingOf(const RootReading& root, int bass, const NoteNames& names) {
@@ -33,10 +37,11 @@ PlainReading readingOf(const RootReading& root, int bass, const NoteNames& names
     if (slash) {
         const int bassOffset = (bass - root.root + 12) % 12;
         const SpelledChord upper = spellChord(distinctOffsets(root.intervals, bassOffset));
-        const auto standing = [](const SpelledChord& s) {
-            return std::make_tuple(departures(s, false), qualityRank(s.quality), s.suffix.size());
+        const auto standing = [](const SpelledChord& s, int bassCost) {
+            return std::make_tuple(departures(s, false) + bassCost, qualityRank(s.quality),
+                                   s.suffix.size());
         };
-        if (standing(upper) < standing(spelling)) {
+        if (standing(upper, kForeignBass) < standing(spelling, 0)) {
             spelling = upper;
             bassApart = true;
         }
@@ -47,7 +52,7 @@ PlainReading readingOf(const RootReading& root, int bass, const NoteNames& names
         if (!reading.notes.empty()) reading.notes += ' ';
         reading.notes += spellNote(rootName, tone.degree, tone.offset);
     }
-    reading.cost = departures(spelling, slash);
+    reading.cost = departures(spelling, slash) + (bassApart ? kForeignBass : 0);
     reading.spelling = std::move(spelling);
     reading.engineNames = root.names;
     return reading;

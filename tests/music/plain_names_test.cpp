@@ -58,6 +58,20 @@ TEST(PlainNames, BestReadingWithItsNotes) {
     EXPECT_EQ(best({1, 4, 8}, 1, flats()), "Dbm \u2014 Db E Ab");
 }
 
+TEST(PlainNames, AnAddedAlteredToneCountsAsBothAddedAndAltered) {
+    // F A C E over A: a major seventh over its third, not A minor with an added flat 13th.
+    EXPECT_EQ(best({5, 9, 0, 4}, 9), "Fmaj7/A \u2014 F A C E");
+    EXPECT_EQ(best({9, 0, 4, 5}, 9), "Fmaj7/A \u2014 F A C E");
+    // C Db E G: the added flat ninth on C (two steps) before a diminished triad over a bass
+    // foreign to it, C#dim/C (three).
+    EXPECT_EQ(best({0, 4, 7, 1}, 0), "C(addb9) \u2014 C E G Db");
+}
+
+TEST(PlainNames, AnInversionGoesBeforeAForeignBass) {
+    EXPECT_EQ(best({9, 0, 4, 7}, 7), "Am7/G \u2014 A C E G");
+    EXPECT_EQ(best({0, 4, 7}, 2), "C/D \u2014 D C E G");
+}
+
 TEST(PlainNames, AForeignBassStandsBelowThePlainChord) {
     EXPECT_EQ(best({0, 4, 7}, 6), "C/F# \u2014 F# C E G");
     EXPECT_EQ(best({10, 2, 5}, 0), "A#/C \u2014 C A# D F");
@@ -174,7 +188,7 @@ TEST(NameFingering, OpenAndBarreChordsOfEveryGuitarist) {
     EXPECT_EQ(bestSymbol("x32000"), "Cmaj7");   // C E G B E
     EXPECT_EQ(bestSymbol("x32033"), "C(add9)"); // C E G D G
     EXPECT_EQ(bestSymbol("x33011"), "Csus4");   // C F G C F
-    EXPECT_EQ(bestSymbol("3x2210"), "Am/G");    // G A C E: the plain chord over its bass
+    EXPECT_EQ(bestSymbol("3x2210"), "Am7/G");   // G A C E: the seventh chord over its seventh
 }
 
 TEST(NameFingering, NotesPerStringTheBassAndTheEngineNames) {

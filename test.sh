@@ -13,10 +13,13 @@ export QT_QPA_PLATFORM=offscreen
 tambrel_build -DTAMBREL_TESTS=ON -DTAMBREL_BENCH=ON -DTAMBREL_GUI=ON -DTAMBREL_SOUND=ON
 (cd "$TAMBREL_BUILD" && ctest --output-on-failure -j"$(nproc)")
 
-# The program's own sources under the fault-finding checks of .clang-tidy (the headers they
-# include with them); any finding fails the suite.
-run-clang-tidy -p "$TAMBREL_BUILD" -j "$(nproc)" -quiet \
-  "$TAMBREL_ROOT/(music|search|tuning|sound|display|window|cli|app|assets)/.*\.cpp$" \
+# The logic's sources under the fault-finding checks of .clang-tidy (the headers they include
+# with them); any finding fails the suite. The Qt views are left to the sanitized run below:
+# parsing the toolkit's headers for every one of them would take a quarter of the suite's time.
+# `TAMBREL_TIDY_ALL=1 ./test.sh` holds every folder to it.
+TIDIED="music|search|tuning|sound|window|cli"
+[[ "${TAMBREL_TIDY_ALL:-0}" == 1 ]] && TIDIED="$TIDIED|display|app|assets"
+run-clang-tidy -p "$TAMBREL_BUILD" -j "$(nproc)" -quiet "$TAMBREL_ROOT/($TIDIED)/.*\.cpp$" \
   > "$TAMBREL_BUILD/clang-tidy.log" 2>&1 || { grep -E "(warning|error):" "$TAMBREL_BUILD/clang-tidy.log" >&2; echo "clang-tidy found faults: see $TAMBREL_BUILD/clang-tidy.log" >&2; exit 1; }
 
 SANITIZED="$TAMBREL_ROOT/build-sanitize"

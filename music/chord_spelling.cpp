@@ -167,9 +167,8 @@ SpelledChord spellChord(const std::vector<int>& offsets) {
         } else {
             take(t.offset, t.degree, true);
             parenthesised.push_back(std::string("add") + t.name);
-            // An altered tone added without a seventh ("addb13") is both an added and an
-            // altered tone: two steps from a plain chord, so that "Fmaj7/A" reads before
-            // "Am(addb13)".
+            // An altered tone added without a seventh ("addb13") is both added and altered:
+            // two steps from a plain chord, so that "Fmaj7/A" reads before "Am(addb13)".
             ++out.added;
             if (t.altered) ++out.altered;
         }

@@ -16,13 +16,16 @@ std::vector<int> distinctOffsets(const std::vector<int>& intervals, int without)
     return offsets;
 }
 
-int departures(const SpelledChord& spelling, bool slash) {
-    return spelling.altered + spelling.added + spelling.omitted + (slash ? 1 : 0);
-}
+// What the bass adds to the departures: nothing on the root, a step for an inversion's bass,
+// and one more for a bass foreign to the chord above it ("Am7/G" before "Am/G", "C(addb9)"
+// before "C#dim/C").
+constexpr int kRootBass = 0;
+constexpr int kInversionBass = 1;
+constexpr int kForeignBass = 2;
 
-// A bass foreign to the chord above it departs one step further than an inversion's bass:
-// "Fmaj7/A" before "Am(addb13)", "Am7/G" before "Am/G".
-constexpr int kForeignBass = 1;
+int departures(const SpelledChord& spelling, int bassDeparture) {
+    return spelling.altered + spelling.added + spelling.omitted + bassDeparture;
+}
 
 // A slash reading may leave the bass's tone to the bass alone ("C/F#" rather than
 // "C(add#11)/F#"); the better of the two spellings stands.
@@ -37,11 +40,11 @@ PlainReading readingOf(const RootReading& root, int bass, const NoteNames& names
     if (slash) {
         const int bassOffset = (bass - root.root + 12) % 12;
         const SpelledChord upper = spellChord(distinctOffsets(root.intervals, bassOffset));
-        const auto standing = [](const SpelledChord& s, int bassCost) {
-            return std::make_tuple(departures(s, false) + bassCost, qualityRank(s.quality),
+        const auto standing = [](const SpelledChord& s, int bassDeparture) {
+            return std::make_tuple(departures(s, bassDeparture), qualityRank(s.quality),
                                    s.suffix.size());
         };
-        if (standing(upper, kForeignBass) < standing(spelling, 0)) {
+        if (standing(upper, kForeignBass) < standing(spelling, kInversionBass)) {
             spelling = upper;
             bassApart = true;
         }
@@ -52,7 +55,8 @@ PlainReading readingOf(const RootReading& root, int bass, const NoteNames& names
         if (!reading.notes.empty()) reading.notes += ' ';
         reading.notes += spellNote(rootName, tone.degree, tone.offset);
     }
-    reading.cost = departures(spelling, slash) + (bassApart ? kForeignBass : 0);
+    reading.cost =
+        departures(spelling, bassApart ? kForeignBass : (slash ? kInversionBass : kRootBass));
     reading.spelling = std::move(spelling);
     reading.engineNames = root.names;
     return reading;

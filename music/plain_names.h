@@ -23,12 +23,11 @@ struct PlainReading {
 };
 
 // The readings of the chord tones over the bass, best first, by one rule: fewest departures
-// from a plain chord on its root, where each counts one (a bass other than the root and one
-// more for a bass that is no tone of the chord above it, each altered tone, sus included, each
+// from a plain chord on its root, where each counts one (a bass other than the root, and one
+// more for a bass that is no tone of the chord above it; each altered tone, sus included; each
 // added and each omitted tone, an added altered tone such as "addb13" counting as both); then
-// the more common quality
-// name (major, minor, 7, m7, maj7, 5, sus4, sus2, 6, m6, 9, ...); then the shorter symbol;
-// then the order of the chord name list's roots. So a root-position reading goes before a
+// the more common quality name (major, minor, 7, m7, maj7, 5, sus4, sus2, 6, m6, 9, ...); then
+// the shorter symbol; then the order of the chord name list's roots. So a root-position reading goes before a
 // slash reading of equal standing ("Am7" before "C6/A"), and a plain slash chord before an
 // altered chord on its bass ("C/E" before "Em#5"). A chord of a single pitch class reads as
 // its note's name. Names come from `names` (the root grid's sharps or flats).

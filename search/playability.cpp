@@ -40,11 +40,12 @@ constexpr int kMutedUnderBarre = 100;
 // longer move to reach; such shapes are learned later. It rises steadily, so moving a shape
 // up the neck never makes it easier.
 constexpr int kPositionFret = 80;
-// An open string sounds without a finger: while the fretted notes stay within the first
-// position (frets 1 to 4) it costs nothing beyond that. With the hand further up, the
-// fingers must arch clear of strings that ring far from where the hand is.
-constexpr int kLowPositionTop = 4;
-constexpr int kOpenStringAway = 50;
+// An open string sounds without a finger: while the fretted notes stay within frets 1 to 3,
+// the open position where the hand rests against the nut, it costs nothing beyond that. Once
+// a note reaches the fourth fret or higher the hand has left the nut, the fingers lie flatter
+// and must be held clear of every string that rings open: as much care as one more finger.
+constexpr int kLowPositionTop = 3;
+constexpr int kOpenStringAway = 100;
 // A finger that frets the string right below an open string must stand up on its tip to let
 // the open string ring.
 constexpr int kArchedFinger = 50;

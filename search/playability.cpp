@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdint>
 #include <cstdlib>
 #include <numeric>
 
@@ -67,8 +68,21 @@ constexpr int kLeftOutTone = 100;
 // chord's own bass the fingering says another chord.
 constexpr int kWrongBass = 200;
 
-// How many members a small set has (strings, frets or intervals, one bit each): counted by
-// a table of all sets of six, the strings, so that no loop branches on the members.
+// Every score is a sum of whole multiples of the weights, so a multiple of their greatest
+// common divisor: the steps "Easiest first" counts scores in. (A weight left out here only
+// makes the order fall back to a plain sort.)
+constexpr int kScoreStep = [] {
+    int step = 0;
+    for (int weight : {kFinger, kFingerBeyondFour, kSpanFret, kWideSpanFret, kStretchFret,
+                       kFullBarre, kPartialBarre, kMutedUnderBarre, kPositionFret, kOpenStringAway,
+                       kArchedFinger, kMutedString, kMutedInside, kMutedAbove, kMutedUndamped,
+                       kLeftOutFifth, kLeftOutTone, kWrongBass})
+        step = std::gcd(step, weight);
+    return step;
+}();
+
+// How many strings a set of strings holds (bit s for string s): by a table of all 64 sets,
+// one lookup instead of a loop over the bits.
 constexpr std::array<unsigned char, 64> kMembersOfSix = [] {
     std::array<unsigned char, 64> table{};
     for (unsigned set = 0; set < 64; ++set)
@@ -76,10 +90,21 @@ constexpr std::array<unsigned char, 64> kMembersOfSix = [] {
     return table;
 }();
 
+constexpr int stringsIn(unsigned strings) {
+    return kMembersOfSix[strings & 63];
+}
+
+// How many members a wider set has, frets or intervals: a byte at a time.
+constexpr std::array<unsigned char, 256> kMembersOfEight = [] {
+    std::array<unsigned char, 256> table{};
+    for (unsigned set = 0; set < 256; ++set)
+        for (unsigned rest = set; rest != 0; rest &= rest - 1) ++table[set];
+    return table;
+}();
+
 constexpr int membersOf(unsigned set) {
-    return kMembersOfSix[set & 63] + kMembersOfSix[(set >> 6) & 63] +
-           kMembersOfSix[(set >> 12) & 63] + kMembersOfSix[(set >> 18) & 63] +
-           kMembersOfSix[(set >> 24) & 63] + kMembersOfSix[set >> 30];
+    return kMembersOfEight[set & 255] + kMembersOfEight[(set >> 8) & 255] +
+           kMembersOfEight[(set >> 16) & 255] + kMembersOfEight[set >> 24];
 }
 
 // One bar: a finger laid across strings first..last at one fret.
@@ -95,23 +120,18 @@ constexpr unsigned below(int s) {
     return (1U << s) - 1;
 }
 
-// The fret list as bars meet it: each string's fret, the muted ones far above every fret.
-struct Strings {
-    std::array<int, kStringCount> fret{};
-    unsigned muted = 0;
-};
-
-constexpr int kFarAbove = 1000;
-
 // Strings after `first` that a bar at `fret` from `first` holds: it passes muted strings and
 // strings fretted higher, and ends at an open string, a lower fret or a string already held
-// by another bar.
-Bar barFrom(const Strings& strings, int first, int fret, unsigned taken) {
+// by another bar. A muted string's value lies above every fret, as it should.
+static_assert(kMuted > 31, "a muted string must read as higher than any fret");
+[[gnu::always_inline]] inline Bar barFrom(const FretList& frets, int first, int fret,
+                                          unsigned taken) {
     unsigned same = 0;
     unsigned lower = 0;
-    for (int t = 0; t < kStringCount; ++t) {
-        same |= (strings.fret[t] == fret ? 1U : 0U) << t;
-        lower |= (strings.fret[t] < fret ? 1U : 0U) << t;
+    for (int t = first + 1; t < kStringCount; ++t) { // only the strings above can be held
+        const int at = std::abs(frets[t]);
+        same |= (at == fret ? 1U : 0U) << t;
+        lower |= (at < fret ? 1U : 0U) << t;
     }
     const unsigned after = below(kStringCount) & ~below(first + 1);
     const unsigned stops = (lower | taken) & after;
@@ -133,17 +153,17 @@ struct Fingering {
 };
 
 // Adds a bar over two strings or more to the fingering: one finger for all its strings.
-void layBar(Fingering& f, const Bar& bar, const Strings& strings) {
-    f.fingers -= membersOf(bar.held) - 1;
+[[gnu::always_inline]] inline void layBar(Fingering& f, const Bar& bar, unsigned muted) {
+    f.fingers -= stringsIn(bar.held) - 1;
     (bar.last - bar.first + 1 >= 5 ? f.fullBarres : f.partialBarres) += 1;
     f.barreFret = f.barreFret == 0 ? bar.fret : std::min(f.barreFret, bar.fret);
-    f.barredMuted += membersOf(strings.muted & below(bar.last) & ~below(bar.first + 1));
+    f.barredMuted += stringsIn(muted & below(bar.last) & ~below(bar.first + 1));
 }
 
 // The stretch, from the frets between the lowest and the highest fretted note that no finger
 // presses: the fingers to spare, one per fret, take up as many of them; each one left over
 // is a fret of stretch between two neighbouring fingers. Then the cost of it all.
-void price(Fingering& f, int emptyFrets) {
+[[gnu::always_inline]] inline void price(Fingering& f, int emptyFrets) {
     f.stretch = std::max(0, emptyFrets - std::max(0, 4 - f.fingers));
     f.cost = kFinger * f.fingers + kFingerBeyondFour * std::max(0, f.fingers - 4) +
              kStretchFret * f.stretch + kFullBarre * f.fullBarres +
@@ -153,52 +173,66 @@ void price(Fingering& f, int emptyFrets) {
 // The easiest way to hold the fret list: the bars its marks ask for, and of the other groups
 // of strings at one fret that a finger could lay across, those that make it easier. On a tie
 // fingertips are kept.
-Fingering easiestFingering(const FretList& frets, const Strings& strings, int fretted,
-                           int emptyFrets, unsigned marks, unsigned repeatedFrets) {
+[[gnu::always_inline]] inline Fingering easiestFingering(const FretList& frets, unsigned muted,
+                                                         int fretted, int emptyFrets,
+                                                         unsigned marks, unsigned repeatedFrets,
+                                                         unsigned tripledFrets) {
     // Strings are taken from the lowest up: a bar only reaches strings above its own, and it
     // ends where a lower fret or an open string lies, so no order of the frets is needed.
     Fingering marked;
     marked.fingers = fretted;
-    if (marks == 0 && repeatedFrets == 0) { // a fingertip on every fretted string
+    // A bar over two strings saves one finger and costs at least as much: it only helps where
+    // the finger it frees takes up a stretch, or the hand has run out of fingers. Without
+    // either, only a bar over three strings or more can help, and that needs a fret that three
+    // strings are fretted at. Without marks, then, most fret lists are held by fingertips.
+    if (marks == 0) {
         price(marked, emptyFrets);
-        return marked;
+        const bool fingertipsSuffice = marked.stretch == 0 && marked.fingers <= 4;
+        if (repeatedFrets == 0 || (fingertipsSuffice && tripledFrets == 0)) return marked;
     }
     unsigned taken = 0;
-    for (int s = 0; marks != 0 && s < kStringCount; ++s) {
-        if ((marks & (1U << s)) == 0 || (taken & (1U << s)) != 0) continue;
-        const Bar bar = barFrom(strings, s, -frets[s], taken);
+    for (unsigned rest = marks; rest != 0; rest &= rest - 1) {
+        const int s = std::countr_zero(rest);
+        if ((taken & (1U << s)) != 0) continue;
+        const Bar bar = barFrom(frets, s, -frets[s], taken);
         taken |= bar.held;
-        if (membersOf(bar.held) >= 2) layBar(marked, bar, strings); // else a plain fingertip
-    }
-
-    // A bar needs a second string at its fret: only frets that more than one string is
-    // fretted at are looked at.
-    std::array<Bar, 3> optional{};
-    int optionalCount = 0;
-    for (int s = 0; repeatedFrets != 0 && s + 1 < kStringCount; ++s) {
-        const int fret = frets[s];
-        if (fret <= 0 || fret == kMuted || (taken & (1U << s)) != 0) continue;
-        if ((repeatedFrets & (1U << fret)) == 0) continue;
-        const Bar bar = barFrom(strings, s, fret, taken);
-        if (membersOf(bar.held) < 2) continue;
-        optional[optionalCount++] = bar;
-        taken |= bar.held;
+        if (stringsIn(bar.held) >= 2) layBar(marked, bar, muted); // else a plain fingertip
     }
 
     Fingering best = marked;
     price(best, emptyFrets);
-    // A bar over two strings saves one finger and costs at least as much: it only helps where
-    // the finger it frees takes up a stretch, or the hand has run out of fingers.
-    if (best.stretch == 0 && best.fingers <= 4) {
+    const bool fingertipsSuffice = best.stretch == 0 && best.fingers <= 4;
+    if (fingertipsSuffice && tripledFrets == 0) return best;
+
+    // A bar needs a second string at its fret, above its first: only those strings are looked
+    // at, lowest first.
+    unsigned repeatedStrings = 0;
+    for (int s = 0; s + 1 < kStringCount; ++s) {
+        const int v = frets[s];
+        const bool repeated = v > 0 && v != kMuted && ((repeatedFrets >> (v & 31)) & 1U) != 0;
+        repeatedStrings |= (repeated ? 1U : 0U) << s;
+    }
+    std::array<Bar, 3> optional{};
+    int optionalCount = 0;
+    for (unsigned rest = repeatedStrings; rest != 0; rest &= rest - 1) {
+        const int s = std::countr_zero(rest);
+        if ((taken & (1U << s)) != 0) continue;
+        const Bar bar = barFrom(frets, s, frets[s], taken);
+        if (stringsIn(bar.held) < 2) continue;
+        optional[optionalCount++] = bar;
+        taken |= bar.held;
+    }
+
+    if (fingertipsSuffice) {
         int kept = 0;
         for (int i = 0; i < optionalCount; ++i)
-            if (membersOf(optional[i].held) > 2) optional[kept++] = optional[i];
+            if (stringsIn(optional[i].held) > 2) optional[kept++] = optional[i];
         optionalCount = kept;
     }
     for (unsigned chosen = 1; chosen < (1U << optionalCount); ++chosen) {
         Fingering f = marked;
         for (int i = 0; i < optionalCount; ++i)
-            if ((chosen & (1U << i)) != 0) layBar(f, optional[i], strings);
+            if ((chosen & (1U << i)) != 0) layBar(f, optional[i], muted);
         price(f, emptyFrets);
         if (f.cost < best.cost) best = f;
     }
@@ -212,50 +246,70 @@ constexpr std::array<unsigned char, 128> kOctave = [] {
     return table;
 }();
 
-} // namespace
+// What one string's fret value tells, as sets: bit s of the first three groups of six says
+// that string s is muted, open or the first string of a barre; then the chord's interval that
+// it sounds (bit 18 + the interval); above bit 32 the fret it presses (bit 32 + the fret),
+// open and muted strings pressing none.
+using StringFact = HandModel::StringFact;
+constexpr int kOpenShift = 6;
+constexpr int kMarkShift = 12;
+constexpr int kIntervalShift = 18;
+constexpr int kFretShift = 32;
 
-Playability assessPlayability(const FretList& frets, const HandContext& context) {
+// String s at fret value v (not muted), sounding the chord's `interval`.
+constexpr StringFact soundingFact(int s, int v, int interval) {
+    const int fret = v < 0 ? -v : v;
+    StringFact fact = StringFact{1} << (kIntervalShift + interval);
+    if (v == 0) fact |= StringFact{1} << (kOpenShift + s);
+    if (v < 0) fact |= StringFact{1} << (kMarkShift + s);
+    if (v != 0) fact |= StringFact{1} << (kFretShift + (fret & 31));
+    return fact;
+}
+
+StringFact factOf(const HandContext& context, int s, int v) {
+    if (v == kMuted) return StringFact{1} << s;
+    const int fret = v < 0 ? -v : v;
+    return soundingFact(s, v,
+                        kOctave[(context.stringNote[s] + fret + 24 - context.rootNote % 12) & 127]);
+}
+
+// A fret value beyond the table's, which no search gives: kept out of the hot loop.
+[[gnu::noinline, gnu::cold]] StringFact factOutsideTable(const HandContext& context, int s, int v) {
+    return factOf(context, s, v);
+}
+
+// The model's whole reading of a fret list, the facts of its strings coming from `factAt`.
+template <typename FactAt>
+Playability assessWith(const FretList& frets, const HandContext& context, FactAt factAt) {
     Playability p;
-    // One walk over the strings gathers them as sets: muted, open, fretted and marked strings,
-    // the frets pressed (once, and more than once) and the chord's intervals that sound.
-    unsigned muted = 0;
-    unsigned open = 0;
-    unsigned marks = 0;
+    // One walk over the strings gathers them as sets: muted, open and marked strings, the
+    // chord's intervals that sound, and the frets pressed once, twice and three times.
+    StringFact facts = 0;
     unsigned fretsPressed = 0;
     unsigned repeatedFrets = 0;
-    unsigned sounding = 0;
-    int lowest = 1000;
-    int highest = 0;
-    Strings strings;
-    const int fromRoot = 24 - context.rootNote % 12; // keeps every interval below positive
-    // Without branches: which kind each string is varies from one fret list to the next.
+    unsigned tripledFrets = 0;
     for (int s = 0; s < kStringCount; ++s) {
-        const int v = frets[s];
-        const unsigned isMuted = v == kMuted ? 1U : 0U;
-        const unsigned isOpen = v == 0 ? 1U : 0U;
-        const unsigned isFretted = 1U - isMuted - isOpen;
-        const int fret = v < 0 ? -v : v;
-        strings.fret[s] = isMuted != 0 ? kFarAbove : fret;
-        muted |= isMuted << s;
-        open |= isOpen << s;
-        marks |= (v < 0 ? 1U : 0U) << s;
-        sounding |= (1U - isMuted) << kOctave[(context.stringNote[s] + fret + fromRoot) & 127];
-        const unsigned bit = isFretted << (fret & 31);
+        const StringFact fact = factAt(s, frets[s]);
+        facts |= fact;
+        const auto bit = static_cast<unsigned>(fact >> kFretShift);
+        tripledFrets |= repeatedFrets & bit;
         repeatedFrets |= fretsPressed & bit;
         fretsPressed |= bit;
-        lowest = std::min(lowest, isFretted != 0 ? fret : 1000);
-        highest = std::max(highest, isFretted != 0 ? fret : 0);
     }
+    const auto muted = static_cast<unsigned>(facts & 63);
+    const auto open = static_cast<unsigned>((facts >> kOpenShift) & 63);
+    const auto marks = static_cast<unsigned>((facts >> kMarkShift) & 63);
+    const auto sounding = static_cast<unsigned>((facts >> kIntervalShift) & 0xFFF);
+    const int lowest = fretsPressed == 0 ? 0 : std::countr_zero(fretsPressed);
+    const int highest = fretsPressed == 0 ? 0 : 31 - std::countl_zero(fretsPressed);
     const unsigned all = (1U << kStringCount) - 1;
     const unsigned soundingStrings = all & ~muted;
-    const int fretted = kStringCount - membersOf(muted) - membersOf(open);
-    if (fretted == 0) lowest = 0;
+    const int fretted = kStringCount - stringsIn(muted) - stringsIn(open);
 
     p.span = fretted == 0 ? 0 : highest - lowest + 1;
     const int emptyFrets = std::max(0, p.span - membersOf(fretsPressed));
-    strings.muted = muted;
     const Fingering hold =
-        easiestFingering(frets, strings, fretted, emptyFrets, marks, repeatedFrets);
+        easiestFingering(frets, muted, fretted, emptyFrets, marks, repeatedFrets, tripledFrets);
     p.fingers = hold.fingers;
     p.stretch = hold.stretch;
     p.fullBarres = hold.fullBarres;
@@ -265,24 +319,24 @@ Playability assessPlayability(const FretList& frets, const HandContext& context)
 
     p.position = lowest;
     p.lowPosition = highest <= kLowPositionTop;
-    p.openStrings = membersOf(open);
-    p.mutedStrings = membersOf(muted);
+    p.openStrings = stringsIn(open);
+    p.mutedStrings = stringsIn(muted);
     const unsigned frettedStrings = all & ~muted & ~open;
-    p.archedFingers = membersOf(open & (frettedStrings << 1));
+    p.archedFingers = stringsIn(open & (frettedStrings << 1));
     if (soundingStrings != 0) {
         const int first = std::countr_zero(soundingStrings);
         const int last = 31 - std::countl_zero(soundingStrings);
         const unsigned inside = below(last) & ~below(first + 1);
         const unsigned above = all & ~below(last + 1);
-        p.mutedInside = membersOf(muted & inside);
-        p.mutedAbove = membersOf(muted & above);
+        p.mutedInside = stringsIn(muted & inside);
+        p.mutedAbove = stringsIn(muted & above);
         // A muted string no finger can lean on: the nearest sounding string below it is open.
         for (unsigned rest = muted & (inside | above); rest != 0; rest &= rest - 1) {
             const int s = std::countr_zero(rest);
             const int nearest = 31 - std::countl_zero(soundingStrings & below(s));
             if ((open & (1U << nearest)) != 0) ++p.mutedUndamped;
         }
-        p.bassPitch = (context.stringNote[first] + std::abs(frets[first])) % 12;
+        p.bassPitch = kOctave[(context.stringNote[first] + std::abs(frets[first])) & 127];
         p.bassAsAsked = p.bassPitch == context.bassNote;
         p.bassIsRoot = p.bassPitch == context.rootNote;
     }
@@ -302,6 +356,43 @@ Playability assessPlayability(const FretList& frets, const HandContext& context)
     score += kLeftOutFifth * fifthLeftOut + kLeftOutTone * (leftOut - fifthLeftOut);
     p.score = score;
     return p;
+}
+
+} // namespace
+
+Playability assessPlayability(const FretList& frets, const HandContext& context) {
+    return assessWith(frets, context, [&context](int s, int v) { return factOf(context, s, v); });
+}
+
+HandModel::HandModel(const HandContext& context) : context_(context) {
+    // Fret by fret up each string, the interval it sounds climbing a semitone at a time; a
+    // barre mark (-f) sounds the same as its fret.
+    for (int s = 0; s < kStringCount; ++s) {
+        int interval = kOctave[(context.stringNote[s] + 24 - context.rootNote % 12) & 127];
+        for (int fret = 0; fret <= kTabledFret; ++fret) {
+            facts_[s][kTabledFret + fret] = soundingFact(s, fret, interval);
+            facts_[s][kTabledFret - fret] = soundingFact(s, -fret, interval);
+            interval = interval == 11 ? 0 : interval + 1;
+        }
+        facts_[s][kMutedFact] = factOf(context, s, kMuted);
+    }
+}
+
+StringFact HandModel::factAt(int s, int v) const {
+    if (v == kMuted) return facts_[s][kMutedFact];
+    const auto i = static_cast<unsigned>(v + kTabledFret);
+    if (i < kMutedFact) [[likely]]
+        return facts_[s][i];
+    return factOutsideTable(context_, s, v);
+}
+
+Playability HandModel::assess(const FretList& frets) const {
+    return assessWith(frets, context_, [this](int s, int v) { return factAt(s, v); });
+}
+
+int HandModel::score(const FretList& frets) const {
+    // The same reading, inlined here so that the parts only the explanation needs are not kept.
+    return assessWith(frets, context_, [this](int s, int v) { return factAt(s, v); }).score;
 }
 
 std::string scoreText(int score) {
@@ -367,28 +458,34 @@ std::string explainPlayability(const Playability& p) {
 
 std::vector<std::size_t> easiestFirstOrder(const std::vector<int>& scores) {
     std::vector<std::size_t> order(scores.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
     if (scores.empty()) return order;
     const auto [low, high] = std::minmax_element(scores.begin(), scores.end());
     const long long range = static_cast<long long>(*high) - *low;
-    if (range > 0xFFFF) {
-        std::stable_sort(order.begin(), order.end(),
-                         [&scores](std::size_t a, std::size_t b) { return scores[a] < scores[b]; });
+    // The model's scores of one search lie a few hundred steps apart: counted, then each entry
+    // placed after all the easier ones and the equal ones before it.
+    constexpr unsigned kMostSteps = 4096;
+    auto step = [low = *low](int score) { return static_cast<unsigned>(score - low) / kScoreStep; };
+    if (range < static_cast<long long>(kMostSteps) * kScoreStep &&
+        std::all_of(scores.begin(), scores.end(), [low = *low](int score) {
+            return static_cast<unsigned>(score - low) % kScoreStep == 0;
+        })) {
+        const unsigned steps = step(*high) + 1;
+        std::array<std::uint32_t, kMostSteps + 1> start; // on the stack: asked for often
+        std::fill_n(start.begin(), steps + 1, 0U);
+        for (int score : scores) ++start[step(score) + 1];
+        for (unsigned d = 1; d <= steps; ++d) start[d] += start[d - 1];
+        for (std::size_t i = 0; i < scores.size(); ++i) order[start[step(scores[i])]++] = i;
         return order;
     }
-    // Scores lie close together: sorted by their two bytes above the lowest score, low byte
-    // first, each pass keeping the order it is given, so ties keep theirs.
-    std::vector<std::size_t> next(order.size());
-    for (int shift : {0, 8}) {
-        std::array<std::size_t, 257> start{};
-        auto digit = [&scores, low = *low, shift](std::size_t i) {
-            return static_cast<std::size_t>(((scores[i] - low) >> shift) & 0xFF);
-        };
-        for (std::size_t i : order) ++start[digit(i) + 1];
-        for (std::size_t d = 1; d < start.size(); ++d) start[d] += start[d - 1];
-        for (std::size_t i : order) next[start[digit(i)]++] = i;
-        order.swap(next);
+    // Each entry as one number, its score above its index, so that a plain sort of numbers
+    // keeps the given order among equal scores.
+    std::vector<std::uint64_t> keys(scores.size());
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        const auto score = static_cast<std::uint32_t>(scores[i]) ^ 0x80000000U; // signed order
+        keys[i] = (std::uint64_t{score} << 32) | i;
     }
+    std::sort(keys.begin(), keys.end());
+    for (std::size_t k = 0; k < keys.size(); ++k) order[k] = keys[k] & 0xFFFFFFFFU;
     return order;
 }
 

@@ -4,7 +4,9 @@
 #include "chord_roles.h"
 #include "fretboard.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,26 @@ struct Playability {
 // Scores a fret list with its barre marks (negative values), as the search writes them; a
 // fret list without marks is fingered with one finger per fretted string.
 Playability assessPlayability(const FretList& frets, const HandContext& context);
+
+// The same assessment for the many fret lists of one search: what each string's fret value
+// says under the context is worked out once, when the model is made.
+class HandModel {
+  public:
+    explicit HandModel(const HandContext& context);
+    Playability assess(const FretList& frets) const;
+    int score(const FretList& frets) const; // assess(frets).score
+    const HandContext& context() const { return context_; }
+
+    using StringFact = std::uint64_t;
+
+  private:
+    StringFact factAt(int s, int v) const;
+
+    static constexpr int kTabledFret = 24;                 // fret values -24..24, as searched
+    static constexpr int kMutedFact = 2 * kTabledFret + 1; // then the muted string
+    HandContext context_;
+    std::array<std::array<StringFact, kMutedFact + 1>, kStringCount> facts_{};
+};
 
 // The score as the explanation shows it: points with one decimal ("4.3").
 std::string scoreText(int score);

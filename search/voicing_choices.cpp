@@ -11,9 +11,10 @@ RankedVoicings rankVoicings(SearchResult result, const std::string& intervals,
     ranked.result = std::move(result);
     ranked.hand =
         HandContext{inputs.stringNote, inputs.rootNote, inputs.bassNote, intervalSetOf(intervals)};
-    ranked.scores.reserve(ranked.result.voicingList.size());
-    for (const Voicing& voicing : ranked.result.voicingList)
-        ranked.scores.push_back(assessPlayability(voicing.frets, ranked.hand).score);
+    const HandModel model(ranked.hand);
+    const std::vector<Voicing>& list = ranked.result.voicingList;
+    ranked.scores.resize(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) ranked.scores[i] = model.score(list[i].frets);
     return ranked;
 }
 

@@ -290,6 +290,40 @@ TEST(EasiestFirstOrder, SortsByScoreAndKeepsTheGivenOrderOnTies) {
     EXPECT_EQ(easiestFirstOrder({}), std::vector<std::size_t>{});
     EXPECT_EQ(easiestFirstOrder({300, 100, 200, 100, 300}),
               (std::vector<std::size_t>{1, 3, 2, 0, 4}));
+    // Scores that are not the model's own (off its steps, far apart, below zero) are ordered
+    // just the same.
+    EXPECT_EQ(easiestFirstOrder({7, 3, 7, 1, 3}), (std::vector<std::size_t>{3, 1, 4, 0, 2}));
+    EXPECT_EQ(easiestFirstOrder({2000000000, -2000000000, 5, -2000000000}),
+              (std::vector<std::size_t>{1, 3, 2, 0}));
+    EXPECT_EQ(easiestFirstOrder({0, 20475, 20480, 0}), (std::vector<std::size_t>{0, 3, 1, 2}));
+    EXPECT_EQ(easiestFirstOrder({-10, 20470, -10, 5}), (std::vector<std::size_t>{0, 2, 3, 1}));
+}
+
+// The model made once for a search reads every fret list as the one-off assessment does,
+// including fret values beyond any the search gives.
+TEST(HandModel, AssessesAsTheOneOffAssessmentDoes) {
+    const StringNotes dropD{2, 9, 2, 7, 11, 4};
+    for (const StringNotes& tuning : {kStandardTuning, dropD}) {
+        for (int root : {0, 11}) {
+            const HandContext context{tuning, root, (root + 4) % 12, intervalSetOf("00 04 07 10")};
+            const HandModel model(context);
+            const std::vector<int> values{m, 0, 1, 3, -3, 5, 12, -24, 25, -31};
+            int checked = 0;
+            forAllFretLists(
+                values, [](FretList&) { return true; },
+                [&](const FretList& frets, const FretList&) {
+                    if (frets[0] == frets[5] || frets[1] != frets[4]) return; // a sample
+                    const Playability a = model.assess(frets);
+                    const Playability b = assessPlayability(frets, context);
+                    ASSERT_EQ(partsOf(a), partsOf(b)) << fretText(frets);
+                    ASSERT_EQ(a.score, b.score) << fretText(frets);
+                    ASSERT_EQ(model.score(frets), b.score) << fretText(frets);
+                    ASSERT_EQ(a.bassPitch, b.bassPitch) << fretText(frets);
+                    ++checked;
+                });
+            EXPECT_GT(checked, 50000);
+        }
+    }
 }
 
 TEST(EasiestFirstOrder, ReordersTheSameSetOfVoicings) {

@@ -238,6 +238,44 @@ TEST(PlayabilityProperties, AWiderSpanMoreFingersOrAnotherBarreNeverScoresBetter
     EXPECT_GT(compared, 1000);
 }
 
+TEST(PlayabilityProperties, AnUnmarkedFretListIsNeverHeldHarderThanWithTheBarItCouldLay) {
+    // Every fret list over frets 1..5, open and muted, with one fret pressed on two strings or
+    // more: marked on the lowest of them, the search's mark forces the one bar a finger could
+    // lay there. Unmarked, the hand is free to lay it or not, so it never costs more. The
+    // fingering skips looking for bars where it reasons that none can help; this holds that
+    // reasoning to the weights.
+    const std::vector<int> values{m, 0, 1, 2, 3, 4, 5};
+    int compared = 0;
+    int barred = 0;
+    int harder = 0;
+    std::string firstHarder;
+    forAllFretLists(
+        values,
+        [](FretList& f) {
+            std::array<int, 6> pressed{};
+            for (int v : f)
+                if (v > 0 && v != kMuted) ++pressed[v];
+            const auto repeated =
+                std::count_if(pressed.begin(), pressed.end(), [](int n) { return n >= 2; });
+            if (repeated != 1) return false;
+            const int fret = static_cast<int>(
+                std::find_if(pressed.begin(), pressed.end(), [](int n) { return n >= 2; }) -
+                pressed.begin());
+            *std::find(f.begin(), f.end(), fret) = -fret;
+            return true;
+        },
+        [&](const FretList& unmarked, const FretList& marked) {
+            const Playability free = assess(unmarked);
+            if (free.score > assess(marked).score && harder++ == 0)
+                firstHarder = fretText(unmarked) + "| " + explainPlayability(free);
+            barred += free.fullBarres + free.partialBarres > 0;
+            ++compared;
+        });
+    EXPECT_EQ(harder, 0) << "first: " << firstHarder;
+    EXPECT_GT(compared, 20000);
+    EXPECT_GT(barred, 1000); // the free hand does lay bars where they help
+}
+
 // A shape heard as the chord on its own bass note: moved, it is the same chord a step higher.
 Playability assessOverItsBass(const FretList& frets) {
     int bass = 0;

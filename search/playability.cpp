@@ -181,15 +181,6 @@ struct Fingering {
     // ends where a lower fret or an open string lies, so no order of the frets is needed.
     Fingering marked;
     marked.fingers = fretted;
-    // A bar over two strings saves one finger and costs at least as much: it only helps where
-    // the finger it frees takes up a stretch, or the hand has run out of fingers. Without
-    // either, only a bar over three strings or more can help, and that needs a fret that three
-    // strings are fretted at. Without marks, then, most fret lists are held by fingertips.
-    if (marks == 0) {
-        price(marked, emptyFrets);
-        const bool fingertipsSuffice = marked.stretch == 0 && marked.fingers <= 4;
-        if (repeatedFrets == 0 || (fingertipsSuffice && tripledFrets == 0)) return marked;
-    }
     unsigned taken = 0;
     for (unsigned rest = marks; rest != 0; rest &= rest - 1) {
         const int s = std::countr_zero(rest);
@@ -198,11 +189,16 @@ struct Fingering {
         taken |= bar.held;
         if (stringsIn(bar.held) >= 2) layBar(marked, bar, muted); // else a plain fingertip
     }
+    price(marked, emptyFrets);
 
+    // Another bar needs a fret pressed on two strings. A bar over two strings saves one finger
+    // and costs at least as much: it only helps where the finger it frees takes up a stretch,
+    // or the hand has run out of fingers. Without either, only a bar over three strings or
+    // more can help, and that needs a fret that three strings are pressed at. Such fret lists
+    // are held as their marks ask, with a fingertip on every other string.
+    const bool fingertipsSuffice = marked.stretch == 0 && marked.fingers <= 4;
+    if (repeatedFrets == 0 || (fingertipsSuffice && tripledFrets == 0)) return marked;
     Fingering best = marked;
-    price(best, emptyFrets);
-    const bool fingertipsSuffice = best.stretch == 0 && best.fingers <= 4;
-    if (fingertipsSuffice && tripledFrets == 0) return best;
 
     // A bar needs a second string at its fret, above its first: only those strings are looked
     // at, lowest first.

@@ -1,4 +1,4 @@
-#include "Unit1.h"
+#include "app/Unit1.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -32,20 +32,20 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "Unitabout.h"
-#include "application.h"
-#include "artwork.h"
-#include "banner_picture.h"
-#include "chord_vocabulary.h"
-#include "entry_widgets.h"
-#include "instruments.h"
-#include "neck_widget.h"
-#include "results_canvas.h"
-#include "results_layout.h"
-#include "scroll_panel.h"
-#include "sheet_tools.h"
-#include "text_encoding.h"
-#include "tunings.h"
+#include "app/Unitabout.h"
+#include "app/application.h"
+#include "app/banner_picture.h"
+#include "app/entry_widgets.h"
+#include "app/scroll_panel.h"
+#include "app/sheet_tools.h"
+#include "assets/artwork.h"
+#include "display/neck_widget.h"
+#include "display/results_canvas.h"
+#include "display/results_layout.h"
+#include "music/chord_vocabulary.h"
+#include "music/text_encoding.h"
+#include "sound/instruments.h"
+#include "tuning/tunings.h"
 
 using namespace tambrel;
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "deferred_midi_sink.h"
-#include "main_window_model.h"
-#include "midi_output.h"
+#include "app/deferred_midi_sink.h"
+#include "app/midi_output.h"
+#include "window/main_window_model.h"
 
 class QAction;
 class QActionGroup;

@@ -1,12 +1,12 @@
-#include "Unitabout.h"
+#include "app/Unitabout.h"
 
 #include <QDesktopServices>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "application.h"
-#include "banner_picture.h"
+#include "app/application.h"
+#include "app/banner_picture.h"
 
 using namespace tambrel;
 

@@ -1,8 +1,8 @@
-#include "application.h"
+#include "app/application.h"
 
 #include <QApplication>
 
-#include "artwork.h"
+#include "assets/artwork.h"
 
 namespace tambrel {
 

@@ -1,4 +1,4 @@
-#include "banner_picture.h"
+#include "app/banner_picture.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 // A banner picture, painted as vectors at its logical size.
 #include <QWidget>
 
-#include "artwork.h"
+#include "assets/artwork.h"
 
 namespace tambrel {
 

@@ -1,4 +1,4 @@
-#include "deferred_midi_sink.h"
+#include "app/deferred_midi_sink.h"
 
 namespace tambrel {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "midi_sink.h"
+#include "sound/midi_sink.h"
 
 namespace tambrel {
 

@@ -1,4 +1,4 @@
-#include "entry_widgets.h"
+#include "app/entry_widgets.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "export_dialog.h"
+#include "app/export_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "sheet_panel.h"
+#include "app/sheet_panel.h"
 
 namespace tambrel {
 

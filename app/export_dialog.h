@@ -3,7 +3,7 @@
 // diagrams in a row, the paper of a PDF, the scale of a PNG, the dots' labels and a title.
 #include <QDialog>
 
-#include "sheet_export.h"
+#include "display/sheet_export.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,9 +1,9 @@
 // Tambrel: a chord dictionary for the six-string guitar.
 #include <QApplication>
 
-#include "Unit1.h"
-#include "application.h"
-#include "midi_output.h"
+#include "app/Unit1.h"
+#include "app/application.h"
+#include "app/midi_output.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -1,8 +1,8 @@
-#include "midi_output.h"
+#include "app/midi_output.h"
 
 #ifdef TAMBREL_HAVE_SOUND_DEVICES
-#include "midi_device.h"
-#include "system_midi_outputs.h"
+#include "sound/devices/midi_device.h"
+#include "sound/devices/system_midi_outputs.h"
 #endif
 
 namespace tambrel {

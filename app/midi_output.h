@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "midi_sink.h"
+#include "sound/midi_sink.h"
 
 namespace tambrel {
 

@@ -1,4 +1,4 @@
-#include "scroll_panel.h"
+#include "app/scroll_panel.h"
 
 #include <QResizeEvent>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "sheet_panel.h"
+#include "app/sheet_panel.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "qt_sheet_painter.h"
+#include "display/qt_sheet_painter.h"
 
 namespace tambrel {
 

@@ -4,8 +4,8 @@
 // does; the sheet itself is plain C++ (chord_sheet.h).
 #include <QDockWidget>
 
-#include "dot_labels.h"
-#include "sheet_layout.h"
+#include "display/dot_labels.h"
+#include "display/sheet_layout.h"
 
 class QComboBox;
 class QListWidget;

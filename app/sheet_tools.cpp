@@ -1,4 +1,4 @@
-#include "sheet_tools.h"
+#include "app/sheet_tools.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,10 +20,10 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include "export_dialog.h"
-#include "results_canvas.h"
-#include "sheet_panel.h"
-#include "sheet_pictures.h"
+#include "app/export_dialog.h"
+#include "app/sheet_panel.h"
+#include "display/results_canvas.h"
+#include "display/sheet_pictures.h"
 
 namespace tambrel {
 

@@ -7,8 +7,8 @@
 #include <QString>
 #include <vector>
 
-#include "chord_sheet.h"
-#include "sheet_export.h"
+#include "display/sheet_export.h"
+#include "window/chord_sheet.h"
 
 class QAction;
 class QActionGroup;

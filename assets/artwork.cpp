@@ -1,4 +1,4 @@
-#include "artwork.h"
+#include "assets/artwork.h"
 
 #include <QFont>
 #include <QIconEngine>

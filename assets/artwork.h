@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "artwork_names.h"
+#include "assets/artwork_names.h"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "artwork_names.h"
+#include "assets/artwork_names.h"
 
 namespace tambrel {
 

@@ -1,4 +1,4 @@
-#include "mark_labels.h"
+#include "assets/mark_labels.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QPixmapCache>
 
-#include "artwork.h"
+#include "assets/artwork.h"
 
 namespace tambrel {
 

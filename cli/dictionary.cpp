@@ -1,14 +1,14 @@
-#include "dictionary.h"
+#include "cli/dictionary.h"
 
-#include "chord_names.h"
-#include "fingering_names.h"
-#include "note_names.h"
-#include "plain_names.h"
-#include "recording_midi_sink.h"
-#include "script_session.h"
-#include "text_diagram.h"
-#include "text_encoding.h"
-#include "tunings.h"
+#include "cli/script_session.h"
+#include "cli/text_diagram.h"
+#include "music/chord_names.h"
+#include "music/fingering_names.h"
+#include "music/note_names.h"
+#include "music/plain_names.h"
+#include "music/text_encoding.h"
+#include "sound/recording_midi_sink.h"
+#include "tuning/tunings.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 // The chord dictionary in a terminal: a chord stated as a typed symbol or as an interval list on
 // a root, searched by the same window model as the desktop window, and printed.
-#include "main_window_model.h"
+#include "window/main_window_model.h"
 
 #include <optional>
 #include <string>
@@ -25,8 +25,8 @@ struct DictionaryOptions {
     bool leftHand = false;
     std::string tuning;
     bool entries = false;
-    std::string frets;         // --name: a fret list to name
-    bool readingsOnly = false; // --readings: only the readings' symbols, one a line
+    std::string frets;              // --name: a fret list to name
+    bool readingsOnly = false;      // --readings: only the readings' symbols, one a line
     std::string order = "position"; // "position" or "easiest"
     bool common = false;            // "Common voicings"
     bool explain = false;           // each voicing's playability in words

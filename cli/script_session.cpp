@@ -1,7 +1,7 @@
-#include "script_session.h"
+#include "cli/script_session.h"
 
-#include "instruments.h"
-#include "text_encoding.h"
+#include "music/text_encoding.h"
+#include "sound/instruments.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The headless session: the main window driven by one command a line, each command one user
 // action, with the state printed as one JSON object a line.
-#include "main_window_model.h"
-#include "recording_midi_sink.h"
+#include "sound/recording_midi_sink.h"
+#include "window/main_window_model.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
-#include "sheet_command.h"
+#include "cli/sheet_command.h"
 
-#include "chord_sheet.h"
-#include "note_names.h"
-#include "script_session.h"
-#include "text_encoding.h"
+#include "cli/script_session.h"
+#include "music/note_names.h"
+#include "music/text_encoding.h"
+#include "window/chord_sheet.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The terminal's chord sheets: the diagrams of a chord, or the first diagram of each of
 // several chords, written to SVG, PDF or PNG files by the same writers as the window's.
-#include "dictionary.h"
-#include "sheet_export.h"
+#include "cli/dictionary.h"
+#include "display/sheet_export.h"
 
 #include <string>
 #include <vector>

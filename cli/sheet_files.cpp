@@ -1,5 +1,5 @@
 // The terminal's file writers: Qt's, on its offscreen platform, set up only to write files.
-#include "sheet_command.h"
+#include "cli/sheet_command.h"
 
 #include <QGuiApplication>
 

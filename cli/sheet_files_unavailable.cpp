@@ -1,5 +1,5 @@
 // The terminal without the window's drawing (a build with TAMBREL_GUI off) writes no files.
-#include "sheet_command.h"
+#include "cli/sheet_command.h"
 
 namespace tambrel {
 

@@ -1,6 +1,6 @@
-#include "text_diagram.h"
+#include "cli/text_diagram.h"
 
-#include "fingering.h"
+#include "display/fingering.h"
 
 #include <algorithm>
 #include <array>

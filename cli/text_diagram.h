@@ -1,6 +1,6 @@
 #pragma once
 // Chord diagrams for the terminal, drawn by the same diagram drawing as the window.
-#include "fretboard.h"
+#include "music/fretboard.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "chord_diagram.h"
+#include "display/chord_diagram.h"
 
-#include "fingering.h"
+#include "display/fingering.h"
 
 #include <array>
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 // One chord diagram: five frets of the neck, one column per string, finger marks, barre bars,
 // the base fret beside the grid and one mark per string below it.
-#include "diagram_painter.h"
-#include "dot_labels.h"
-#include "fretboard.h"
+#include "display/diagram_painter.h"
+#include "display/dot_labels.h"
+#include "music/fretboard.h"
 
 namespace tambrel {
 

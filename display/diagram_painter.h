@@ -3,7 +3,7 @@
 // point, and text. The window paints through Qt; tests record the calls.
 #include <string>
 
-#include "artwork_names.h"
+#include "assets/artwork_names.h"
 
 namespace tambrel {
 

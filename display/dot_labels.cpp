@@ -1,6 +1,6 @@
-#include "dot_labels.h"
+#include "display/dot_labels.h"
 
-#include "note_names.h"
+#include "music/note_names.h"
 
 #include <array>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 // What the finger marks of a chord diagram carry: the finger numbers, or the note each finger
 // frets, or that note's interval above the chord's root.
-#include "fretboard.h"
+#include "music/fretboard.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "fingering.h"
+#include "display/fingering.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #pragma once
 // How the fretting hand holds a fret list, as every picture of it shows it: the chord diagrams,
 // the neck view and the terminal's text diagrams all draw from this one layout.
-#include "fretboard.h"
+#include "music/fretboard.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "neck_view.h"
+#include "display/neck_view.h"
 
-#include "fingering.h"
+#include "display/fingering.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <optional>
 
-#include "diagram_painter.h"
-#include "fretboard.h"
+#include "display/diagram_painter.h"
+#include "music/fretboard.h"
 
 namespace tambrel {
 

@@ -1,13 +1,13 @@
-#include "neck_widget.h"
+#include "display/neck_widget.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
 
-#include "artwork.h"
-#include "neck_view.h"
-#include "qt_diagram_painter.h"
+#include "assets/artwork.h"
+#include "display/neck_view.h"
+#include "display/qt_diagram_painter.h"
 
 namespace tambrel {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "fretboard.h"
+#include "music/fretboard.h"
 
 namespace tambrel {
 

@@ -1,12 +1,12 @@
-#include "qt_diagram_painter.h"
+#include "display/qt_diagram_painter.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTransform>
 
-#include "artwork.h"
-#include "mark_labels.h"
+#include "assets/artwork.h"
+#include "assets/mark_labels.h"
 
 #include <algorithm>
 #include <cmath>

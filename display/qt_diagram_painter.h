@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QFontMetrics>
 
-#include "diagram_painter.h"
+#include "display/diagram_painter.h"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "qt_sheet_painter.h"
+#include "display/qt_sheet_painter.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -2,8 +2,8 @@
 // SheetPainter on a QPainter: the diagrams as the canvas paints them, and their names.
 #include <QFont>
 
-#include "qt_diagram_painter.h"
-#include "sheet_layout.h"
+#include "display/qt_diagram_painter.h"
+#include "display/sheet_layout.h"
 
 namespace tambrel {
 

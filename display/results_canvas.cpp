@@ -1,4 +1,4 @@
-#include "results_canvas.h"
+#include "display/results_canvas.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chord_diagram.h"
-#include "qt_diagram_painter.h"
-#include "results_layout.h"
+#include "display/chord_diagram.h"
+#include "display/qt_diagram_painter.h"
+#include "display/results_layout.h"
 
 namespace tambrel {
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "dot_labels.h"
-#include "fretboard.h"
+#include "display/dot_labels.h"
+#include "music/fretboard.h"
 
 namespace tambrel {
 

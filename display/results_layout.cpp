@@ -1,4 +1,4 @@
-#include "results_layout.h"
+#include "display/results_layout.h"
 
 #include <algorithm>
 #include <limits>

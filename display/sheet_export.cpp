@@ -1,6 +1,6 @@
 // The file writers of a chord sheet: PNG and PDF painted with QPainter, SVG from sheet_svg.cpp,
 // each saved through QSaveFile so that a file is written whole or not at all.
-#include "sheet_export.h"
+#include "display/sheet_export.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "qt_sheet_painter.h"
-#include "sheet_pictures.h"
+#include "display/qt_sheet_painter.h"
+#include "display/sheet_pictures.h"
 
 namespace tambrel {
 

@@ -5,8 +5,8 @@
 // all: the writing goes to a file beside it, which takes the target's place only when done.
 //
 // The interface is plain C++; the writers are Qt's, and need a QGuiApplication.
-#include "dot_labels.h"
-#include "sheet_layout.h"
+#include "display/dot_labels.h"
+#include "display/sheet_layout.h"
 
 #include <functional>
 #include <optional>

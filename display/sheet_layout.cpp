@@ -1,6 +1,6 @@
-#include "sheet_layout.h"
+#include "display/sheet_layout.h"
 
-#include "chord_diagram.h"
+#include "display/chord_diagram.h"
 
 #include <algorithm>
 #include <cmath>

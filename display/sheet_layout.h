@@ -2,9 +2,9 @@
 // A chord sheet laid out for export and print: diagrams with their names in a grid of equal
 // cells, row by row, on one long picture (SVG, PNG) or on pages (PDF, print). Plain C++: the
 // writers in sheet_export.cpp only paint what this says.
-#include "diagram_painter.h"
-#include "dot_labels.h"
-#include "fretboard.h"
+#include "display/diagram_painter.h"
+#include "display/dot_labels.h"
+#include "music/fretboard.h"
 
 #include <string>
 

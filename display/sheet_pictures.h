@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "sheet_export.h"
+#include "display/sheet_export.h"
 
 class QPainter;
 class QPagedPaintDevice;

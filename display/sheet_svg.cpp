@@ -3,7 +3,7 @@
 // group of <use> references to them, placed where drawChordDiagram puts them, with its texts.
 // A reader program finds each diagram as a group with a title, and each mark by its name
 // and position.
-#include "sheet_pictures.h"
+#include "display/sheet_pictures.h"
 
 #include <QBuffer>
 #include <QFontMetrics>
@@ -14,10 +14,10 @@
 #include <map>
 #include <set>
 
-#include "artwork.h"
-#include "mark_labels.h"
-#include "qt_diagram_painter.h"
-#include "qt_sheet_painter.h"
+#include "assets/artwork.h"
+#include "assets/mark_labels.h"
+#include "display/qt_diagram_painter.h"
+#include "display/qt_sheet_painter.h"
 
 namespace tambrel {
 

@@ -1,6 +1,6 @@
-#include "chord_formula.h"
+#include "music/chord_formula.h"
 
-#include "chord_vocabulary.h"
+#include "music/chord_vocabulary.h"
 
 namespace tambrel {
 namespace {

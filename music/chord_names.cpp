@@ -1,4 +1,4 @@
-#include "chord_names.h"
+#include "music/chord_names.h"
 
 #include <algorithm>
 #include <array>

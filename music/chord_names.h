@@ -1,7 +1,7 @@
 #pragma once
 // The chord name list: every name under which the current chord tones can be read, each tone
 // and the bass taken in turn as the root.
-#include "note_names.h"
+#include "music/note_names.h"
 
 #include <string>
 #include <vector>

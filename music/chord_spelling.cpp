@@ -1,4 +1,4 @@
-#include "chord_spelling.h"
+#include "music/chord_spelling.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // Standard chord notation written from a set of tones: the symbol a guitarist reads for the
 // intervals above a root ("m7b5", "7#9(no5)", "(add9)", "6/9", "9sus4"), and each tone's note
 // name spelt from the root by its degree ("C Eb Gb Bb").
-#include "chord_symbol.h"
+#include "music/chord_symbol.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "chord_symbol.h"
+#include "music/chord_symbol.h"
 
-#include "text_encoding.h"
+#include "music/text_encoding.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "chord_vocabulary.h"
+#include "music/chord_vocabulary.h"
 
 namespace tambrel {
 

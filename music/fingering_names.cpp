@@ -1,6 +1,6 @@
-#include "fingering_names.h"
+#include "music/fingering_names.h"
 
-#include "chord_names.h"
+#include "music/chord_names.h"
 
 #include <algorithm>
 #include <cstdlib>

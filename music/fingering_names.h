@@ -1,9 +1,9 @@
 #pragma once
 // Naming a fingering: a fret list as guitarists write it ("x32010", "x 3 2 0 1 0",
 // "8 10 10 9 8 8", "x,10,12,12,11,10"), its notes under a tuning and the chords they read as.
-#include "fretboard.h"
-#include "note_names.h"
-#include "plain_names.h"
+#include "music/fretboard.h"
+#include "music/note_names.h"
+#include "music/plain_names.h"
 
 #include <array>
 #include <optional>

@@ -1,9 +1,9 @@
-#include "lookup_tokens.h"
+#include "music/lookup_tokens.h"
 
-#include "chord_formula.h"
-#include "chord_vocabulary.h"
-#include "fretboard.h"
-#include "note_names.h"
+#include "music/chord_formula.h"
+#include "music/chord_vocabulary.h"
+#include "music/fretboard.h"
+#include "music/note_names.h"
 
 #include <algorithm>
 

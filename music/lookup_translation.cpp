@@ -1,11 +1,11 @@
-#include "lookup_translation.h"
+#include "music/lookup_translation.h"
 
-#include "chord_formula.h"
-#include "chord_spelling.h"
-#include "fretboard.h"
-#include "lookup_tokens.h"
-#include "note_names.h"
-#include "text_encoding.h"
+#include "music/chord_formula.h"
+#include "music/chord_spelling.h"
+#include "music/fretboard.h"
+#include "music/lookup_tokens.h"
+#include "music/note_names.h"
+#include "music/text_encoding.h"
 
 #include <algorithm>
 #include <array>

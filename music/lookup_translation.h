@@ -3,7 +3,7 @@
 // search button's lookup composes exactly the symbol's tones: "Cmaj7" becomes "C7+", "Cm7b5"
 // "Cm7/5-", "C7#9" "C7/9+". Where the symbol asks for more tones than a chord holds, or leaves
 // out a fifth that the tension list cannot leave out, the translation says what it changed.
-#include "chord_symbol.h"
+#include "music/chord_symbol.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "note_names.h"
+#include "music/note_names.h"
 
 namespace tambrel {
 

@@ -1,4 +1,4 @@
-#include "plain_names.h"
+#include "music/plain_names.h"
 
 #include <algorithm>
 #include <numeric>

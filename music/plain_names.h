@@ -2,9 +2,9 @@
 // The chord's readings in plain standard notation, best first: "Cm7b5 — C Eb Gb Bb" for the
 // tones C D# F# A#, "C/E — C E G" for C E G over E. Each reading is one candidate root of the
 // chord name list, written by spellChord.
-#include "chord_names.h"
-#include "chord_spelling.h"
-#include "note_names.h"
+#include "music/chord_names.h"
+#include "music/chord_spelling.h"
+#include "music/note_names.h"
 
 #include <string>
 #include <vector>
@@ -27,10 +27,10 @@ struct PlainReading {
 // more for a bass that is no tone of the chord above it; each altered tone, sus included; each
 // added and each omitted tone, an added altered tone such as "addb13" counting as both); then
 // the more common quality name (major, minor, 7, m7, maj7, 5, sus4, sus2, 6, m6, 9, ...); then
-// the shorter symbol; then the order of the chord name list's roots. So a root-position reading goes before a
-// slash reading of equal standing ("Am7" before "C6/A"), and a plain slash chord before an
-// altered chord on its bass ("C/E" before "Em#5"). A chord of a single pitch class reads as
-// its note's name. Names come from `names` (the root grid's sharps or flats).
+// the shorter symbol; then the order of the chord name list's roots. So a root-position reading
+// goes before a slash reading of equal standing ("Am7" before "C6/A"), and a plain slash chord
+// before an altered chord on its bass ("C/E" before "Em#5"). A chord of a single pitch class reads
+// as its note's name. Names come from `names` (the root grid's sharps or flats).
 std::vector<PlainReading> plainReadings(const std::vector<int>& chordTones, int bassNote,
                                         const NoteNames& names);
 // The same from the chord name list's readings of those tones and bass.

@@ -1,4 +1,4 @@
-#include "text_encoding.h"
+#include "music/text_encoding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "chord_roles.h"
+#include "search/chord_roles.h"
 
-#include "voicing_search.h"
+#include "search/voicing_search.h"
 
 #include <algorithm>
 #include <bit>

@@ -2,7 +2,7 @@
 // The parts a tone plays in a chord, read from its interval list: which tones are the fifth,
 // the third, the extensions, which of them guitarists commonly leave out, and what a fingering
 // leaves out.
-#include "fretboard.h"
+#include "music/fretboard.h"
 
 #include <string>
 #include <vector>

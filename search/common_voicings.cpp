@@ -1,6 +1,6 @@
-#include "common_voicings.h"
+#include "search/common_voicings.h"
 
-#include "display_order.h"
+#include "search/display_order.h"
 
 #include <algorithm>
 #include <unordered_set>

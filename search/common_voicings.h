@@ -1,8 +1,8 @@
 #pragma once
 // "Common voicings": the voicings of a chord together with those that leave out the tones
 // guitarists commonly leave out of a chord of four or more notes. The root always stays.
-#include "chord_roles.h"
-#include "voicing_search.h"
+#include "search/chord_roles.h"
+#include "search/voicing_search.h"
 
 #include <string>
 

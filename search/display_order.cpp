@@ -1,6 +1,6 @@
-#include "display_order.h"
+#include "search/display_order.h"
 
-#include "easy_shapes.h"
+#include "search/easy_shapes.h"
 
 #include <algorithm>
 #include <utility>

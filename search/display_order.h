@@ -1,7 +1,7 @@
 #pragma once
 // The order in which found voicings are shown. Both of its rules are rules about the entry text,
 // so this is the one place where the search reads that text.
-#include "voicing.h"
+#include "search/voicing.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "easy_shapes.h"
+#include "search/easy_shapes.h"
 
 #include <bitset>
 #include <cstdint>

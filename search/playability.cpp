@@ -1,6 +1,6 @@
-#include "playability.h"
+#include "search/playability.h"
 
-#include "note_names.h"
+#include "music/note_names.h"
 
 #include <algorithm>
 #include <array>

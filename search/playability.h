@@ -1,8 +1,8 @@
 #pragma once
 // How hard a fingering is for the fretting hand: a score from a small model of the hand, the
 // parts it is made of, and the "Easiest first" order that the score gives a list of voicings.
-#include "chord_roles.h"
-#include "fretboard.h"
+#include "music/fretboard.h"
+#include "search/chord_roles.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "voicing.h"
+#include "search/voicing.h"
 
 #include <charconv>
 #include <ostream>

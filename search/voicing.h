@@ -1,7 +1,7 @@
 #pragma once
 // One fingering that the search found: its six fret values with the barre marks, and the
 // figures that order it among the others.
-#include "fretboard.h"
+#include "music/fretboard.h"
 
 #include <iosfwd>
 #include <string>

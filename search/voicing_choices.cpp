@@ -1,4 +1,4 @@
-#include "voicing_choices.h"
+#include "search/voicing_choices.h"
 
 #include <algorithm>
 #include <utility>

@@ -2,9 +2,9 @@
 // The search with the two choices beside its options: the order of the diagrams and whether
 // the common voicings that leave a tone out join the list. With the defaults (position order,
 // no common voicings) the list is the search's own, entry for entry.
-#include "common_voicings.h"
-#include "playability.h"
-#include "voicing_search.h"
+#include "search/common_voicings.h"
+#include "search/playability.h"
+#include "search/voicing_search.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "voicing_search.h"
+#include "search/voicing_search.h"
 
-#include "display_order.h"
+#include "search/display_order.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #pragma once
 // The exhaustive voicing search: from a search request (bass, then chord tones) to the sorted
 // list of voicing entries, under a tuning, a fret limit, a finger distance and the options.
-#include "fretboard.h"
-#include "voicing.h"
+#include "music/fretboard.h"
+#include "search/voicing.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,4 +1,4 @@
-#include "instruments.h"
+#include "sound/instruments.h"
 
 namespace tambrel {
 

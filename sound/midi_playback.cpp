@@ -1,7 +1,7 @@
-#include "midi_playback.h"
+#include "sound/midi_playback.h"
 
-#include "instruments.h"
-#include "strum_pause.h"
+#include "sound/instruments.h"
+#include "sound/strum_pause.h"
 
 #include <cstdint>
 #include <cstdlib>

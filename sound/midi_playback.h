@@ -1,7 +1,7 @@
 #pragma once
 // The instrument change and the strum of a voicing, as MIDI short messages on channel 1.
-#include "fretboard.h"
-#include "midi_sink.h"
+#include "music/fretboard.h"
+#include "sound/midi_sink.h"
 
 namespace tambrel {
 

@@ -1,4 +1,4 @@
-#include "recording_midi_sink.h"
+#include "sound/recording_midi_sink.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "midi_sink.h"
+#include "sound/midi_sink.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "sound_diagnostics.h"
+#include "sound/sound_diagnostics.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "strum_pause.h"
+#include "sound/strum_pause.h"
 
 namespace tambrel {
 

@@ -1,4 +1,4 @@
-#include "tunings.h"
+#include "tuning/tunings.h"
 
 namespace tambrel {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The twelve tuning presets and the MIDI note of every string and fret.
-#include "fretboard.h"
+#include "music/fretboard.h"
 
 #include <array>
 #include <string>

@@ -1,12 +1,12 @@
 // The chord panel: the note pickers and their accidentals, the tension list, the chord-type
 // table and the typed chord symbol. Every choice rebuilds the symbol and searches.
-#include "chord_entry.h"
+#include "window/chord_entry.h"
 
-#include "lookup_tokens.h"
-#include "lookup_translation.h"
-#include "main_window_model.h"
-#include "note_names.h"
-#include "text_encoding.h"
+#include "music/lookup_tokens.h"
+#include "music/lookup_translation.h"
+#include "music/note_names.h"
+#include "music/text_encoding.h"
+#include "window/main_window_model.h"
 
 #include <algorithm>
 

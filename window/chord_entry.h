@@ -2,8 +2,8 @@
 // The chord panel's rules that both ways of stating a chord share, the ticks of the tension
 // list and a typed symbol: the note limit and building the formula under it (chord_formula.h),
 // and the sizes of the third and fifth.
-#include "chord_formula.h"
-#include "chord_vocabulary.h"
+#include "music/chord_formula.h"
+#include "music/chord_vocabulary.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
-#include "chord_sheet.h"
+#include "window/chord_sheet.h"
 
-#include "note_names.h"
-#include "plain_names.h"
-#include "text_encoding.h"
+#include "music/note_names.h"
+#include "music/plain_names.h"
+#include "music/text_encoding.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // The chord sheet: fingerings the user collects from the results, each with its name, to
 // export, print or copy. It lives for the run, like everything else of the window. Plain C++:
 // the desktop window's sheet panel and the terminal's --sheet both fill this one sheet.
-#include "dot_labels.h"
-#include "main_window_model.h"
-#include "sheet_layout.h"
+#include "display/dot_labels.h"
+#include "display/sheet_layout.h"
+#include "window/main_window_model.h"
 
 #include <optional>
 #include <string>

@@ -1,10 +1,10 @@
 // Naming a fingering: the neck picture as an input, the fret list entry box, the readings of
 // what is entered, and searching a chosen reading to find the fingering among the results.
-#include "chord_symbol.h"
-#include "fingering_names.h"
-#include "lookup_translation.h"
-#include "main_window_model.h"
-#include "neck_view.h"
+#include "display/neck_view.h"
+#include "music/chord_symbol.h"
+#include "music/fingering_names.h"
+#include "music/lookup_translation.h"
+#include "window/main_window_model.h"
 
 #include <algorithm>
 

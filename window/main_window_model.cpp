@@ -1,13 +1,13 @@
 // Start-up of the headless main window and the results: the search run, the layout, the
 // selection of a diagram and the sound of the selection.
-#include "main_window_model.h"
+#include "window/main_window_model.h"
 
-#include "chord_names.h"
-#include "instruments.h"
-#include "plain_names.h"
-#include "results_layout.h"
-#include "tunings.h"
-#include "voicing_search.h"
+#include "display/results_layout.h"
+#include "music/chord_names.h"
+#include "music/plain_names.h"
+#include "search/voicing_search.h"
+#include "sound/instruments.h"
+#include "tuning/tunings.h"
 
 #include <algorithm>
 

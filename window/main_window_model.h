@@ -7,16 +7,16 @@
 // CheckListBox1ClickCheck, ...), which run exactly as the window runs them, also from inside
 // another handler; and the user's actions (chooseBass, clickTension, ...), which first refuse
 // what the window refuses a user: a disabled item or grid, a hidden list.
-#include "chord_entry.h"
-#include "chord_vocabulary.h"
-#include "fretboard.h"
-#include "midi_playback.h"
-#include "midi_sink.h"
-#include "note_names.h"
-#include "search_options.h"
-#include "voicing.h"
-#include "voicing_choices.h"
-#include "voicing_search.h"
+#include "music/chord_vocabulary.h"
+#include "music/fretboard.h"
+#include "music/note_names.h"
+#include "search/voicing.h"
+#include "search/voicing_choices.h"
+#include "search/voicing_search.h"
+#include "sound/midi_playback.h"
+#include "sound/midi_sink.h"
+#include "window/chord_entry.h"
+#include "window/search_options.h"
 
 #include <array>
 #include <optional>

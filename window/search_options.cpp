@@ -1,8 +1,8 @@
 // The option controls beside the results. Each change searches once; the search reads the
 // options from the controls when it runs.
-#include "search_options.h"
+#include "window/search_options.h"
 
-#include "main_window_model.h"
+#include "window/main_window_model.h"
 
 #include <algorithm>
 

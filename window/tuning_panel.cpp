@@ -1,8 +1,8 @@
 // The tuning button with its presets, and the six string tuners.
-#include "tuning_panel.h"
+#include "window/tuning_panel.h"
 
-#include "main_window_model.h"
-#include "tunings.h"
+#include "tuning/tunings.h"
+#include "window/main_window_model.h"
 
 namespace tambrel {
 

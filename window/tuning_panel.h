@@ -1,6 +1,6 @@
 #pragma once
 // The tuning button with its twelve presets, and the six string tuners.
-#include "fretboard.h"
+#include "music/fretboard.h"
 
 namespace tambrel {
 

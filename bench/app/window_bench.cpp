@@ -18,12 +18,12 @@
 #include <memory>
 #include <string>
 
-#include "Unit1.h"
-#include "application.h"
-#include "entry_widgets.h"
-#include "midi_output.h"
-#include "paint_counter.h"
-#include "results_canvas.h"
+#include "app/Unit1.h"
+#include "app/application.h"
+#include "app/entry_widgets.h"
+#include "app/midi_output.h"
+#include "display/results_canvas.h"
+#include "tests/app/paint_counter.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Reading what a guitarist types and naming what a guitarist holds, once per user action:
 // each must stay well under 100 microseconds.
-#include "chord_symbol.h"
-#include "fingering_names.h"
-#include "lookup_tokens.h"
-#include "lookup_translation.h"
-#include "text_encoding.h"
-#include "tunings.h"
+#include "music/chord_symbol.h"
+#include "music/fingering_names.h"
+#include "music/lookup_tokens.h"
+#include "music/lookup_translation.h"
+#include "music/text_encoding.h"
+#include "tuning/tunings.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // The voicing search for every chord type on every root at the widest limits.
-#include "chord_vocabulary.h"
-#include "voicing_choices.h"
-#include "voicing_search.h"
+#include "music/chord_vocabulary.h"
+#include "search/voicing_choices.h"
+#include "search/voicing_search.h"
 
 #include <benchmark/benchmark.h>
 

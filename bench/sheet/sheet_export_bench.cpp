@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "chord_sheet.h"
-#include "recording_midi_sink.h"
-#include "sheet_export.h"
+#include "display/sheet_export.h"
+#include "sound/recording_midi_sink.h"
+#include "window/chord_sheet.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Time from handing a note-on to the device until its output has it: the first note of a strum
 // must reach the synthesiser within 5 ms of the click. Reported as manual time per note, with the
 // worst case as a counter.
-#include "builtin_synth.h"
-#include "midi_device.h"
+#include "sound/devices/builtin_synth.h"
+#include "sound/devices/midi_device.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
-#include "builtin_synth.h"
+#include "sound/devices/builtin_synth.h"
 
-#include "general_midi_soundfont.h"
-#include "sound_diagnostics.h"
-#include "sound_library_logs.h"
+#include "sound/devices/general_midi_soundfont.h"
+#include "sound/devices/sound_library_logs.h"
+#include "sound/sound_diagnostics.h"
 
 #include <fluidsynth.h>
 

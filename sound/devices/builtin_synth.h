@@ -1,8 +1,8 @@
 #pragma once
 // The built-in synthesiser: FluidSynth with a General MIDI SoundFont, playing through the
 // desktop's audio, or rendered by the caller when opened without an audio driver.
-#include "midi_backend.h"
-#include "synth_options.h"
+#include "sound/devices/midi_backend.h"
+#include "sound/devices/synth_options.h"
 
 #include <cstdint>
 #include <memory>

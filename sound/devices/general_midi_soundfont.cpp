@@ -1,4 +1,4 @@
-#include "general_midi_soundfont.h"
+#include "sound/devices/general_midi_soundfont.h"
 
 #include <unistd.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // An output of the MIDI device: the built-in synthesiser or a system MIDI port.
-#include "midi_event.h"
+#include "sound/devices/midi_event.h"
 
 #include <cstdint>
 #include <functional>

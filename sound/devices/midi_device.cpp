@@ -1,6 +1,6 @@
-#include "midi_device.h"
+#include "sound/devices/midi_device.h"
 
-#include "sound_diagnostics.h"
+#include "sound/sound_diagnostics.h"
 
 #include <algorithm>
 #include <exception>

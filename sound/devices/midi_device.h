@@ -13,9 +13,9 @@
 //     tambrel::MidiPlayback playback(*device);               // the device is the MidiSink
 //     for (auto& name : tambrel::midiOutputChoices()) ...    // "MIDI output" menu items
 //     device->selectOutput(index);                           // when one of them is chosen
-#include "midi_backend.h"
-#include "midi_sink.h"
-#include "running_status_decoder.h"
+#include "sound/devices/midi_backend.h"
+#include "sound/devices/running_status_decoder.h"
+#include "sound/midi_sink.h"
 
 #include <array>
 #include <chrono>

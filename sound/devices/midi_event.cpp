@@ -1,4 +1,4 @@
-#include "midi_event.h"
+#include "sound/devices/midi_event.h"
 
 namespace tambrel {
 

@@ -1,7 +1,7 @@
-#include "midi_port_output.h"
+#include "sound/devices/midi_port_output.h"
 
-#include "rtmidi_client.h"
-#include "sound_diagnostics.h"
+#include "sound/devices/rtmidi_client.h"
+#include "sound/sound_diagnostics.h"
 
 #include <RtMidi.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // A system MIDI output port (the ALSA sequencer on Linux) through RtMidi.
-#include "midi_backend.h"
+#include "sound/devices/midi_backend.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "rtmidi_client.h"
+#include "sound/devices/rtmidi_client.h"
 
-#include "sound_diagnostics.h"
-#include "sound_library_logs.h"
+#include "sound/devices/sound_library_logs.h"
+#include "sound/sound_diagnostics.h"
 
 #include <RtMidi.h>
 

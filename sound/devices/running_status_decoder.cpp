@@ -1,4 +1,4 @@
-#include "running_status_decoder.h"
+#include "sound/devices/running_status_decoder.h"
 
 namespace tambrel {
 

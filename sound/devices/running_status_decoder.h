@@ -2,7 +2,7 @@
 // Short messages as a MIDI device reads them: the status byte travels in the lowest byte of the
 // 32-bit value, and a value whose first byte is a data byte continues the last status (running
 // status). The outputs receive complete messages.
-#include "midi_event.h"
+#include "sound/devices/midi_event.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "sound_library_logs.h"
+#include "sound/devices/sound_library_logs.h"
 
-#include "sound_diagnostics.h"
+#include "sound/sound_diagnostics.h"
 
 #include <fluidsynth.h>
 

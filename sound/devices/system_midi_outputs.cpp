@@ -1,9 +1,9 @@
-#include "system_midi_outputs.h"
+#include "sound/devices/system_midi_outputs.h"
 
-#include "builtin_synth.h"
-#include "midi_port_output.h"
-#include "rtmidi_client.h"
-#include "sound_diagnostics.h"
+#include "sound/devices/builtin_synth.h"
+#include "sound/devices/midi_port_output.h"
+#include "sound/devices/rtmidi_client.h"
+#include "sound/sound_diagnostics.h"
 
 #include <RtMidi.h>
 

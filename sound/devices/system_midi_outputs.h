@@ -1,8 +1,8 @@
 #pragma once
 // The outputs the program offers: the built-in synthesiser first, then the system's MIDI output
 // ports; and the program's own device, which plays on them.
-#include "midi_backend.h"
-#include "midi_device.h"
+#include "sound/devices/midi_backend.h"
+#include "sound/devices/midi_device.h"
 
 #include <memory>
 #include <string>

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QScrollBar>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

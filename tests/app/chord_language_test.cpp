@@ -4,7 +4,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {
@@ -76,7 +76,8 @@ TEST_F(ChordLanguage, TheNeckNamesWhatIsPlayedAndAReadingFindsIt) {
     ASSERT_EQ(state().highlighted.size(), 1u);
     EXPECT_EQ(model().search().voicingList[state().highlighted[0]].frets,
               (FretList{kMuted, 3, 2, 0, 1, 0}));
-    EXPECT_TRUE(form->statusBar()->currentMessage().startsWith(QStringLiteral("x32010 is diagram")));
+    EXPECT_TRUE(
+        form->statusBar()->currentMessage().startsWith(QStringLiteral("x32010 is diagram")));
     save("naming");
 }
 

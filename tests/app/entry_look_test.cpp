@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QScrollBar>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "application.h"
+#include "app/application.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

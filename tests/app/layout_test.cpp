@@ -2,7 +2,7 @@
 // where it belongs, nothing scrolled. (The chord column is as wide as the chord names need.)
 #include <QScrollBar>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

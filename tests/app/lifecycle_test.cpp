@@ -4,8 +4,8 @@
 #include <QUrl>
 #include <functional>
 
-#include "Unitabout.h"
-#include "window_fixture.h"
+#include "app/Unitabout.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

@@ -32,10 +32,10 @@
 #include <utility>
 #include <vector>
 
-#include "Unitabout.h"
-#include "midi_output.h"
-#include "search_options.h"
-#include "window_fixture.h"
+#include "app/Unitabout.h"
+#include "app/midi_output.h"
+#include "tests/app/window_fixture.h"
+#include "window/search_options.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)

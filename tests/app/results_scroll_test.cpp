@@ -6,9 +6,9 @@
 #include <QSlider>
 #include <algorithm>
 
-#include "fingering.h"
-#include "results_layout.h"
-#include "window_fixture.h"
+#include "display/fingering.h"
+#include "display/results_layout.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

@@ -1,7 +1,7 @@
 // Pictures of the whole window, kept under the build tree for a person to look at.
 #include <QDir>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

@@ -5,8 +5,8 @@
 #include <QToolButton>
 #include <functional>
 
-#include "script_session.h"
-#include "window_fixture.h"
+#include "cli/script_session.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

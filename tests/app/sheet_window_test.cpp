@@ -18,9 +18,9 @@
 #include <QXmlStreamReader>
 #include <functional>
 
-#include "sheet_panel.h"
-#include "sheet_tools.h"
-#include "window_fixture.h"
+#include "app/sheet_panel.h"
+#include "app/sheet_tools.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

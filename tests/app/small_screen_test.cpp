@@ -5,7 +5,7 @@
 #include <QSlider>
 #include <QToolButton>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

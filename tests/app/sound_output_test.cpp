@@ -6,8 +6,8 @@
 #include <chrono>
 #include <functional>
 
-#include "paint_counter.h"
-#include "window_fixture.h"
+#include "tests/app/paint_counter.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

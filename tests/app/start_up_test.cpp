@@ -6,9 +6,9 @@
 #include <QTableWidget>
 #include <QToolButton>
 
-#include "Unitabout.h"
-#include "chord_vocabulary.h"
-#include "window_fixture.h"
+#include "app/Unitabout.h"
+#include "music/chord_vocabulary.h"
+#include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {
 namespace {

@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "Unit1.h"
-#include "entry_widgets.h"
-#include "neck_widget.h"
-#include "recording_midi_sink.h"
-#include "results_canvas.h"
-#include "text_encoding.h"
+#include "app/Unit1.h"
+#include "app/entry_widgets.h"
+#include "display/neck_widget.h"
+#include "display/results_canvas.h"
+#include "music/text_encoding.h"
+#include "sound/recording_midi_sink.h"
 
 namespace tambrel::testing {
 

@@ -1,6 +1,6 @@
 // The terminal's chord diagrams, read as a guitarist reads them: lowest string on the left,
 // marks over the nut, the base fret beside the first row, barres joined by dashes.
-#include "text_diagram.h"
+#include "cli/text_diagram.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "artwork.h"
+#include "assets/artwork.h"
 
 #include <QFile>
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include "qt_test_support.h"
+#include "tests/display/qt_test_support.h"
 
 namespace tambrel {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "chord_diagram.h"
-#include "qt_diagram_painter.h"
-#include "qt_test_support.h"
+#include "display/chord_diagram.h"
+#include "display/qt_diagram_painter.h"
+#include "tests/display/qt_test_support.h"
 
 namespace tambrel::testing {
 namespace {

@@ -1,10 +1,10 @@
-#include "chord_diagram.h"
+#include "display/chord_diagram.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "recording_painter.h"
+#include "tests/display/recording_painter.h"
 
 namespace tambrel {
 namespace {

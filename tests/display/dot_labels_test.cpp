@@ -1,11 +1,11 @@
 // Labelled dots: what each fretted note and open string shows, and that finger numbers draw the
 // diagram exactly as before.
-#include "chord_diagram.h"
-#include "dot_labels.h"
+#include "display/chord_diagram.h"
+#include "display/dot_labels.h"
 
 #include <gtest/gtest.h>
 
-#include "recording_painter.h"
+#include "tests/display/recording_painter.h"
 
 namespace tambrel {
 namespace {

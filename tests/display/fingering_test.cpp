@@ -1,6 +1,6 @@
 // How a fret list is held: finger numbers, barres, the base fret and the marks row, which the
 // chord diagrams, the neck view and the text diagrams all draw.
-#include "fingering.h"
+#include "display/fingering.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "neck_view.h"
+#include "display/neck_view.h"
 
 #include <gtest/gtest.h>
 
-#include "recording_painter.h"
+#include "tests/display/recording_painter.h"
 
 namespace tambrel {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "diagram_painter.h"
+#include "display/diagram_painter.h"
 
 namespace tambrel::testing {
 

@@ -1,11 +1,11 @@
-#include "results_canvas.h"
+#include "display/results_canvas.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "neck_widget.h"
-#include "qt_test_support.h"
+#include "display/neck_widget.h"
+#include "tests/display/qt_test_support.h"
 
 namespace tambrel {
 namespace {

@@ -1,5 +1,5 @@
 // The results layout: the cells, the canvas height and which diagram a mouse release selects.
-#include "results_layout.h"
+#include "display/results_layout.h"
 
 #include <gtest/gtest.h>
 

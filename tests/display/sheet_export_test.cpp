@@ -1,7 +1,7 @@
 // The sheet's files read back: the SVG as XML, diagram by diagram down to its marks; the PDF's
 // pages by pdfinfo and its first page by pdftoppm; the PNG's pixels; and files written whole
 // or not at all.
-#include "sheet_export.h"
+#include "display/sheet_export.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "qt_test_support.h"
-#include "sheet_pictures.h"
+#include "display/sheet_pictures.h"
+#include "tests/display/qt_test_support.h"
 
 namespace tambrel {
 namespace {

@@ -1,11 +1,11 @@
 // A sheet's cells, its grid on one picture, its pages, and the texts that name a diagram.
-#include "sheet_layout.h"
+#include "display/sheet_layout.h"
 
-#include "chord_diagram.h"
+#include "display/chord_diagram.h"
 
 #include <gtest/gtest.h>
 
-#include "recording_painter.h"
+#include "tests/display/recording_painter.h"
 
 namespace tambrel {
 namespace {

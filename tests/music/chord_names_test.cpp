@@ -1,5 +1,5 @@
-#include "chord_names.h"
-#include "note_names.h"
+#include "music/chord_names.h"
+#include "music/note_names.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

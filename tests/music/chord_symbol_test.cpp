@@ -1,8 +1,8 @@
 // Reading the chord symbols of lead sheets and songbooks: the pitch classes every symbol of a
 // family must give, its root and its bass.
-#include "chord_spelling.h"
-#include "chord_symbol.h"
-#include "symbol_cases.h"
+#include "music/chord_spelling.h"
+#include "music/chord_symbol.h"
+#include "tests/music/symbol_cases.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The lookup's own reading of a typed symbol: root, tokens, bass, and whether it reads the
 // whole text as written.
-#include "chord_formula.h"
-#include "chord_vocabulary.h"
-#include "fretboard.h"
-#include "lookup_tokens.h"
-#include "lookup_translation.h"
+#include "music/chord_formula.h"
+#include "music/chord_vocabulary.h"
+#include "music/fretboard.h"
+#include "music/lookup_tokens.h"
+#include "music/lookup_translation.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

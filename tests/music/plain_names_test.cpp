@@ -1,9 +1,9 @@
 // The chord's readings in plain standard notation, and naming a fingering from its frets.
-#include "chord_names.h"
-#include "fingering_names.h"
-#include "note_names.h"
-#include "plain_names.h"
-#include "tunings.h"
+#include "music/chord_names.h"
+#include "music/fingering_names.h"
+#include "music/note_names.h"
+#include "music/plain_names.h"
+#include "tuning/tunings.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

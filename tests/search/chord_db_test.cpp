@@ -3,8 +3,8 @@
 // part of the tree: TAMBREL_CHORDS_DB names its guitar.json (or the package folder holding
 // lib/guitar.json); otherwise the copy that the test-data step installs into the build tree
 // is used. Without either the test is skipped.
-#include "voicing.h"
-#include "voicing_choices.h"
+#include "search/voicing.h"
+#include "search/voicing_choices.h"
 
 #include <nlohmann/json.hpp>
 

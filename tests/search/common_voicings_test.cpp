@@ -1,5 +1,5 @@
-#include "common_voicings.h"
-#include "voicing.h"
+#include "search/common_voicings.h"
+#include "search/voicing.h"
 
 #include <gtest/gtest.h>
 

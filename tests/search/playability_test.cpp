@@ -1,6 +1,6 @@
-#include "playability.h"
-#include "voicing.h"
-#include "voicing_choices.h"
+#include "search/playability.h"
+#include "search/voicing.h"
+#include "search/voicing_choices.h"
 
 #include <gtest/gtest.h>
 

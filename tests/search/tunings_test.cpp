@@ -1,4 +1,4 @@
-#include "tunings.h"
+#include "tuning/tunings.h"
 
 #include <gtest/gtest.h>
 

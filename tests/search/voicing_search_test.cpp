@@ -1,5 +1,5 @@
-#include "easy_shapes.h"
-#include "voicing_search.h"
+#include "search/easy_shapes.h"
+#include "search/voicing_search.h"
 
 #include <gtest/gtest.h>
 

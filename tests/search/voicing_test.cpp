@@ -1,7 +1,7 @@
 // A found voicing and the entry text it is shown and exchanged as; the display order, which is
 // the byte order of those texts.
-#include "display_order.h"
-#include "voicing.h"
+#include "search/display_order.h"
+#include "search/voicing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The built-in synthesiser rendered offline, without an audio driver: what the program sends
 // through its device must come out as the chosen instrument at the right pitch.
-#include "audio_analysis.h"
-#include "builtin_synth.h"
-#include "general_midi_soundfont.h"
-#include "midi_device.h"
-#include "midi_playback.h"
+#include "sound/devices/builtin_synth.h"
+#include "sound/devices/general_midi_soundfont.h"
+#include "sound/devices/midi_device.h"
+#include "sound/midi_playback.h"
+#include "tests/sound/audio_analysis.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "midi_event.h"
-#include "running_status_decoder.h"
+#include "sound/devices/midi_event.h"
+#include "sound/devices/running_status_decoder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "midi_device.h"
-#include "midi_playback.h"
-#include "system_midi_outputs.h"
+#include "sound/devices/midi_device.h"
+#include "sound/devices/system_midi_outputs.h"
+#include "sound/midi_playback.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The sound diagnostics: off unless asked for, one whole line per event, and what the devices
 // tell through them when an output stays silent.
-#include "builtin_synth.h"
-#include "midi_device.h"
-#include "sound_diagnostics.h"
+#include "sound/devices/builtin_synth.h"
+#include "sound/devices/midi_device.h"
+#include "sound/sound_diagnostics.h"
 
 #include <gtest/gtest.h>
 

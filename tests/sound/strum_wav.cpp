@@ -1,10 +1,10 @@
 // Renders the C major strum ("Nylon guitar", tempo 2) offline to a WAV file and prints its level
 // and the pitch of its first note, for listening to and checking the built-in synthesiser.
 //     tambrel_strum_wav [out.wav [instrument index [fret list as "99 3 2 0 1 0"]]]
-#include "audio_analysis.h"
-#include "builtin_synth.h"
-#include "midi_playback.h"
-#include "running_status_decoder.h"
+#include "sound/devices/builtin_synth.h"
+#include "sound/devices/running_status_decoder.h"
+#include "sound/midi_playback.h"
+#include "tests/sound/audio_analysis.h"
 
 #include <cstdio>
 #include <cstdlib>

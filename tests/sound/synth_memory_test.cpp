@@ -1,7 +1,7 @@
 // Resident memory with the built-in synthesiser loaded and both kinds of instrument played. A
 // process of its own, so that nothing else the tests did is counted.
-#include "builtin_synth.h"
-#include "general_midi_soundfont.h"
+#include "sound/devices/builtin_synth.h"
+#include "sound/devices/general_midi_soundfont.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The chord sheet: its entries' order and names, and the entries the window's results give.
-#include "chord_sheet.h"
-#include "note_names.h"
+#include "music/note_names.h"
+#include "window/chord_sheet.h"
 
-#include "window_test_support.h"
+#include "tests/window/window_test_support.h"
 
 namespace tambrel::testing {
 namespace {

@@ -1,5 +1,5 @@
 // Composing the chord from the tension list, the chord-type table and the two note grids.
-#include "window_test_support.h"
+#include "tests/window/window_test_support.h"
 
 #include <gmock/gmock.h>
 

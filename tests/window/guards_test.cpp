@@ -1,6 +1,6 @@
 // The model refuses a user what the window refuses: a disabled bass grid or tension item, a
 // hidden list. The handlers themselves still run when another handler calls them.
-#include "window_test_support.h"
+#include "tests/window/window_test_support.h"
 
 #include <gmock/gmock.h>
 

@@ -1,7 +1,7 @@
 // Reading a typed chord symbol when the search button is pressed.
-#include "window_test_support.h"
+#include "tests/window/window_test_support.h"
 
-#include "note_names.h"
+#include "music/note_names.h"
 
 #include <gmock/gmock.h>
 

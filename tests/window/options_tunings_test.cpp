@@ -1,7 +1,7 @@
 // The search options beside the results, the tuning presets and the string tuners.
-#include "window_test_support.h"
+#include "tests/window/window_test_support.h"
 
-#include "voicing_search.h"
+#include "search/voicing_search.h"
 
 #include <gmock/gmock.h>
 

@@ -1,14 +1,14 @@
 // The round trip of the chord language: every chord-type row on every root, every voicing the
 // search finds for it in standard tuning up to fret 24, named back from its frets; and every
 // best reading typed into the symbol box composing the chord again.
-#include "window_test_support.h"
+#include "tests/window/window_test_support.h"
 
-#include "chord_vocabulary.h"
-#include "fingering_names.h"
-#include "lookup_translation.h"
-#include "plain_names.h"
-#include "tunings.h"
-#include "voicing_search.h"
+#include "music/chord_vocabulary.h"
+#include "music/fingering_names.h"
+#include "music/lookup_translation.h"
+#include "music/plain_names.h"
+#include "search/voicing_search.h"
+#include "tuning/tunings.h"
 
 #include <gtest/gtest.h>
 
@@ -65,8 +65,7 @@ TEST_F(RoundTripTest, EveryVoicingOfEveryChordTypeNamesItsChordAndItsBestReading
             for (const Voicing& voicing : found.voicingList) {
                 // Named from its sounding notes, lowest first: an open string below the bass
                 // fret makes a slash reading, still of the chord's pitch classes.
-                const FingeringNames named =
-                    nameFingering(voicing.frets, midi, noteNames());
+                const FingeringNames named = nameFingering(voicing.frets, midi, noteNames());
                 ++voicings;
                 const bool listed =
                     std::any_of(named.readings.begin(), named.readings.end(),

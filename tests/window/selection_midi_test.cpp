@@ -1,7 +1,7 @@
 // Selecting a diagram with the mouse, the "Formation:" text, and what goes to the MIDI device.
-#include "window_test_support.h"
+#include "tests/window/window_test_support.h"
 
-#include "voicing_search.h"
+#include "search/voicing_search.h"
 
 #include <gmock/gmock.h>
 

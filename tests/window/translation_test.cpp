@@ -1,11 +1,11 @@
 // Standard chord symbols put into the tension list's words: typed into the symbol box, each
 // translation composes exactly the symbol's pitch classes, less what the note limit left out.
-#include "window_test_support.h"
+#include "tests/window/window_test_support.h"
 
-#include "chord_symbol.h"
-#include "lookup_tokens.h"
-#include "lookup_translation.h"
-#include "symbol_cases.h"
+#include "music/chord_symbol.h"
+#include "music/lookup_tokens.h"
+#include "music/lookup_translation.h"
+#include "tests/music/symbol_cases.h"
 
 #include <gmock/gmock.h>
 

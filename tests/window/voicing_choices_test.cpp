@@ -1,8 +1,8 @@
 // The order of the diagrams and the common voicings beside the search options, and what the
 // window tells of each diagram's playability.
-#include "window_test_support.h"
+#include "tests/window/window_test_support.h"
 
-#include "voicing_search.h"
+#include "search/voicing_search.h"
 
 #include <gmock/gmock.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 // A main window as the user meets it after start-up and the first resize (644 pixels, six
 // columns), with its MIDI recorded, and small readers for what the window shows.
-#include "main_window_model.h"
-#include "recording_midi_sink.h"
+#include "sound/recording_midi_sink.h"
+#include "window/main_window_model.h"
 
 #include <gtest/gtest.h>
 

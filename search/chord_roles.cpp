@@ -64,9 +64,24 @@ std::string intervalsWithout(const std::string& intervals, IntervalSet leave) {
 
 IntervalSet intervalSetOf(const std::string& intervals) {
     IntervalSet set = 0;
-    for (const std::string& field : intervalFields(intervals))
-        set |= bit(reduced(readInteger(field)));
+    for (int interval : readIntervalList(intervals)) set |= bit(reduced(interval));
     return set;
+}
+
+IntervalSet intervalSetOf(const ChordQuery& query) {
+    IntervalSet set = 0;
+    for (int tone : query.tones) set |= bit(reduced(tone - query.inputs.rootNote));
+    return set;
+}
+
+ChordQuery withoutTones(const ChordQuery& query, IntervalSet leave) {
+    ChordQuery kept = query;
+    kept.tones.clear();
+    for (std::size_t i = 0; i < query.tones.size(); ++i) {
+        if (i > 0 && has(leave, reduced(query.tones[i] - query.inputs.rootNote))) continue;
+        kept.tones.push_back(query.tones[i]);
+    }
+    return kept;
 }
 
 std::vector<IntervalSet> commonOmissions(IntervalSet chord) {

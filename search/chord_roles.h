@@ -3,6 +3,7 @@
 // the third, the extensions, which of them guitarists commonly leave out, and what a fingering
 // leaves out.
 #include "music/fretboard.h"
+#include "search/chord_query.h"
 
 #include <string>
 #include <vector>
@@ -15,6 +16,13 @@ using IntervalSet = unsigned;
 // The intervals of an interval list ("00 04 07 10"), each reduced to an octave. Throws
 // InvalidIntegerError on a malformed list.
 IntervalSet intervalSetOf(const std::string& intervals);
+
+// The intervals of a query's chord above its root, each reduced to an octave.
+IntervalSet intervalSetOf(const ChordQuery& query);
+
+// The query without the chord tones of `leave`, its other tones in their order; the root
+// always stays.
+ChordQuery withoutTones(const ChordQuery& query, IntervalSet leave);
 
 // The interval list without the tones of `leave`, its other fields as they were; the root's
 // field always stays. Throws InvalidIntegerError on a malformed list.

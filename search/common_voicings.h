@@ -12,8 +12,11 @@ namespace tambrel {
 // commonOmissions left out, under the same inputs (so "(omit3)" and "(omit5)" still apply),
 // ordered as one search orders its list. A fingering found by more than one search is listed
 // once; of the well-known shapes the searches put first, only the first found (the full
-// search's, if it has one) stays first. chordTones are the full search's. Throws
-// InvalidIntegerError as the search does.
+// search's, if it has one) stays first. chordTones are the full search's.
+SearchResult findCommonVoicings(const ChordQuery& query);
+
+// The same for a chord given as an interval list (queryOfIntervals); throws
+// InvalidIntegerError on a malformed list.
 SearchResult findCommonVoicings(const std::string& intervals, const SearchInputs& inputs);
 
 } // namespace tambrel

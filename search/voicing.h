@@ -19,6 +19,17 @@ struct Voicing {
     friend bool operator==(const Voicing&, const Voicing&) = default;
 };
 
+// One number for each distinct fret list, barre marks included: the search lists a fingering
+// once however many ways it finds it, and "Common voicings" once whichever search found it.
+// Six bits a string: frets 0..28, 29 for a muted string, 31 and up for a barre mark.
+using FingeringKey = unsigned long long;
+inline FingeringKey fingeringKey(const FretList& frets) {
+    FingeringKey key = 0;
+    for (int v : frets)
+        key = key * 64 + static_cast<FingeringKey>(v < 0 ? 30 - v : (v == kMuted ? 29 : v));
+    return key;
+}
+
 // The voicing as the fixed-width entry text that is shown and exchanged: the six-digit key,
 // a blank, then each fret value followed by a blank ("112013 99 3 2 0 1 0 ", or
 // "000000 3 2 0 0 3 3 " when promoted).

@@ -5,12 +5,16 @@
 
 namespace tambrel {
 
-RankedVoicings rankVoicings(SearchResult result, const std::string& intervals,
-                            const SearchInputs& inputs) {
+HandContext handContextOf(const ChordQuery& query) {
+    const SearchInputs& in = query.inputs;
+    return HandContext{tuningUnderCapo(in.stringNote, in.capo), in.rootNote, in.bassNote,
+                       intervalSetOf(query)};
+}
+
+RankedVoicings rankVoicings(SearchResult result, const ChordQuery& query) {
     RankedVoicings ranked;
     ranked.result = std::move(result);
-    ranked.hand =
-        HandContext{inputs.stringNote, inputs.rootNote, inputs.bassNote, intervalSetOf(intervals)};
+    ranked.hand = handContextOf(query);
     const HandModel model(ranked.hand);
     const std::vector<Voicing>& list = ranked.result.voicingList;
     ranked.scores.resize(list.size());
@@ -18,13 +22,10 @@ RankedVoicings rankVoicings(SearchResult result, const std::string& intervals,
     return ranked;
 }
 
-RankedVoicings searchWithChoices(const std::string& intervals, const SearchInputs& inputs,
-                                 const VoicingChoices& choices) {
+RankedVoicings searchWithChoices(const ChordQuery& query) {
+    const VoicingChoices& choices = query.choices;
     RankedVoicings ranked = rankVoicings(
-        choices.commonVoicings
-            ? findCommonVoicings(intervals, inputs)
-            : findVoicings(buildSearchRequest(intervals, inputs.rootNote, inputs.bassNote), inputs),
-        intervals, inputs);
+        choices.commonVoicings ? findCommonVoicings(query) : findVoicings(query), query);
     if (choices.order == VoicingOrder::Position) return ranked;
 
     std::vector<Voicing>& list = ranked.result.voicingList;
@@ -40,6 +41,11 @@ RankedVoicings searchWithChoices(const std::string& intervals, const SearchInput
     list = std::move(sorted);
     ranked.scores = std::move(sortedScores);
     return ranked;
+}
+
+RankedVoicings searchWithChoices(const std::string& intervals, const SearchInputs& inputs,
+                                 const VoicingChoices& choices) {
+    return searchWithChoices(queryOfIntervals(intervals, inputs, choices));
 }
 
 Playability assessEntry(const RankedVoicings& ranked, std::size_t i) {

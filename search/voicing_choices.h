@@ -11,32 +11,27 @@
 
 namespace tambrel {
 
-enum class VoicingOrder {
-    Position,     // "Position": the search's own order
-    EasiestFirst, // "Easiest first": by playability, ties in the search's order
-};
-
-struct VoicingChoices {
-    VoicingOrder order = VoicingOrder::Position;
-    bool commonVoicings = false; // "Common voicings"
-    friend bool operator==(const VoicingChoices&, const VoicingChoices&) = default;
-};
-
 struct RankedVoicings {
     SearchResult result;     // the entries in display order
     std::vector<int> scores; // the playability score of each entry
     HandContext hand;        // what the entries were scored against
 };
 
-// Searches the chord (an interval list on inputs.rootNote over inputs.bassNote) under the
-// choices. Throws InvalidIntegerError as the search does.
+// Searches the query's chord under its choices.
+RankedVoicings searchWithChoices(const ChordQuery& query);
+
+// The same for a chord given as an interval list on inputs.rootNote over inputs.bassNote
+// (queryOfIntervals). Throws InvalidIntegerError on a malformed list.
 RankedVoicings searchWithChoices(const std::string& intervals, const SearchInputs& inputs,
                                  const VoicingChoices& choices);
 
-// Scores a search's result for the chord `intervals` under the inputs it was searched with,
-// keeping its order. Throws InvalidIntegerError on a malformed list.
-RankedVoicings rankVoicings(SearchResult result, const std::string& intervals,
-                            const SearchInputs& inputs);
+// Scores a search's result for the query's chord under the inputs it was searched with,
+// keeping its order.
+RankedVoicings rankVoicings(SearchResult result, const ChordQuery& query);
+
+// The hand a query's fingerings are scored against: under a capo the strings sound higher,
+// and the frets are counted from it.
+HandContext handContextOf(const ChordQuery& query);
 
 // Entry i's playability with all its parts, and the explanation of it; assessed when asked,
 // as only the score is kept.

@@ -8,46 +8,20 @@
 
 namespace tambrel {
 
-InvalidIntegerError::InvalidIntegerError(const std::string& text)
-    : std::runtime_error("'" + text + "' is not a valid integer value") {}
-
-int readInteger(const std::string& text) {
-    // Leading blanks and a sign are accepted, nothing after the digits.
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    if (i == text.size()) throw InvalidIntegerError(text);
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c < '0' || c > '9') throw InvalidIntegerError(text);
-        value = value * 10 + (c - '0');
-        if (value > 2147483648LL) throw InvalidIntegerError(text);
-    }
-    if (negative) value = -value;
-    if (value > 2147483647LL) throw InvalidIntegerError(text);
-    return static_cast<int>(value);
-}
-
 std::string searchRequestFor(const std::string& intervals, int root, int rootNote, int bassNote) {
+    const std::vector<int> read = readIntervalList(intervals);
     std::string tones;
     // The bass already stands for the root when they are the same note.
-    std::size_t position = rootNote == bassNote ? 3 : 0;
-    while (intervals.size() >= position) {
-        const int offset = readInteger(intervals.substr(position, 2));
-        tones += std::to_string(((offset + root) % 12 + 12) % 12);
-        tones += ' ';
-        position += 3;
-    }
+    for (std::size_t i = rootNote == bassNote ? 1 : 0; i < read.size(); ++i)
+        tones += std::to_string(((read[i] + root) % 12 + 12) % 12) + ' ';
     return tones;
 }
 
 std::string buildSearchRequest(const std::string& intervals, int rootNote, int bassNote) {
-    std::string request =
-        std::to_string(bassNote) + " " + searchRequestFor(intervals, rootNote, rootNote, bassNote);
-    while (!request.empty() && request.back() == ' ') request.pop_back();
-    return request;
+    SearchInputs inputs;
+    inputs.rootNote = rootNote;
+    inputs.bassNote = bassNote;
+    return requestText(queryOfIntervals(intervals, inputs));
 }
 
 namespace {
@@ -91,7 +65,7 @@ class VoicingSearch {
     std::array<int, 12> have_{};
     int missingAtStart_ = 0;
     std::vector<Voicing> found_;
-    std::unordered_set<unsigned long long> seen_;
+    std::unordered_set<FingeringKey> seen_;
 };
 
 void VoicingSearch::fillGrids(int bassPitch) {
@@ -298,15 +272,29 @@ void VoicingSearch::evaluate() {
     if (highest <= 5) lowest = 1;
 
     // The figures follow from the marked list, so equal lists are equal voicings.
-    unsigned long long key = 0;
-    for (int v : marked)
-        key = key * 64 + static_cast<unsigned long long>(v < 0 ? 30 - v : (v == kMuted ? 29 : v));
-    if (!seen_.insert(key).second) return;
+    if (!seen_.insert(fingeringKey(marked)).second) return;
 
     found_.push_back(Voicing{marked, lowest + 10, stringSet, highest + 10, false});
 }
 
 } // namespace
+
+namespace {
+
+// The search proper: the bass note to stand on the lowest sounding string, the chord tones
+// above it, under inputs whose tuning a capo has already raised.
+SearchResult searchUnderCapo(SearchInputs inputs, std::vector<int> chordTones, int bassPitch) {
+    // A capo is a tuning raised by its frets, with frets counted from it.
+    inputs.stringNote = tuningUnderCapo(inputs.stringNote, inputs.capo);
+    VoicingSearch search(inputs, std::move(chordTones));
+    return search.run(bassPitch);
+}
+
+} // namespace
+
+SearchResult findVoicings(const ChordQuery& query) {
+    return searchUnderCapo(query.inputs, query.tones, query.inputs.bassNote);
+}
 
 SearchResult findVoicings(const std::string& request, const SearchInputs& inputs) {
     // The request's tokens: the bass first, then the chord tones. All are read before anything
@@ -321,13 +309,9 @@ SearchResult findVoicings(const std::string& request, const SearchInputs& inputs
         if (blank == std::string::npos) break;
         start = blank + 1;
     }
-    const int bassPitch = numbers.front();
-    std::vector<int> chordTones;
+    // The bass stands for the root when they are the same note; otherwise the root follows it.
     const std::size_t firstTone = inputs.bassNote == inputs.rootNote ? 0 : 1;
-    for (std::size_t i = firstTone; i < numbers.size(); ++i) chordTones.push_back(numbers[i]);
-
-    VoicingSearch search(inputs, std::move(chordTones));
-    return search.run(bassPitch);
+    return searchUnderCapo(inputs, {numbers.begin() + firstTone, numbers.end()}, numbers.front());
 }
 
 FretList fretListOfEntry(const std::string& entry) {

@@ -41,7 +41,7 @@ void MainWindowModel::searchCurrentChord(bool trimIntervals) {
         trimIntervals ? trimBlanks(search_.chordIntervals) : search_.chordIntervals;
     window_.error.clear();
     try {
-        runSearch(buildSearchRequest(intervals, search_.rootNote, search_.bassNote), intervals);
+        runSearch(queryOfIntervals(intervals, searchInputs(), voicingChoices()));
     } catch (const InvalidIntegerError& error) {
         // A malformed chord formula: the user sees the message and an empty result, never a
         // partial list.
@@ -50,7 +50,7 @@ void MainWindowModel::searchCurrentChord(bool trimIntervals) {
     }
 }
 
-void MainWindowModel::runSearch(const std::string& request, const std::string& intervals) {
+void MainWindowModel::runSearch(const ChordQuery& query) {
     search_.lastClickX = 0;
     search_.lastClickY = 0;
     window_.highlighted.clear();
@@ -58,17 +58,9 @@ void MainWindowModel::runSearch(const std::string& request, const std::string& i
     // A typed symbol without a readable root names no chord, whatever bass follows it: there
     // is nothing to search and nothing to name.
     const bool rooted = search_.rootNote >= 0 && search_.rootNote < 12;
-    searchedFor_ = {request, searchInputs(), voicingChoices()};
+    searchedFor_ = query;
     RankedVoicings result;
-    if (rooted) {
-        const VoicingChoices choices = voicingChoices();
-        const bool plain = choices.order == VoicingOrder::Position && !choices.commonVoicings;
-        // The search itself, for the request as built; the choices search the same chord
-        // from its formula.
-        result =
-            plain ? rankVoicings(findVoicings(request, searchInputs()), intervals, searchInputs())
-                  : searchWithChoices(intervals, searchInputs(), choices);
-    }
+    if (rooted) result = searchWithChoices(query);
     window_.columns = columnsForWidth(window_.canvasWidth);
     showResult(std::move(result), rooted);
 }

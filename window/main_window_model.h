@@ -136,13 +136,8 @@ struct WindowState {
     std::string namingMessage; // a bad fret list, "no notes", or whether a search found it
 };
 
-// What a search was run for: its request, everything else it read, and the order asked for.
-struct SearchedFor {
-    std::string request;
-    SearchInputs inputs;
-    VoicingChoices choices;
-    friend bool operator==(const SearchedFor&, const SearchedFor&) = default;
-};
+// What a search was run for: the chord, everything else it read, and the order asked for.
+using SearchedFor = ChordQuery;
 
 class MainWindowModel {
   public:
@@ -243,9 +238,8 @@ class MainWindowModel {
     void showNoteLimit(bool withBassGrid);
     // A check box of the options takes its new state, and the search runs.
     void setOption(bool& box, bool checked);
-    // Searches the chord whose request is built from `intervals` (as `request`), under the
-    // order and common voicings chosen.
-    void runSearch(const std::string& request, const std::string& intervals);
+    // Searches the chord as the controls state it, under the order and common voicings chosen.
+    void runSearch(const ChordQuery& query);
     // Takes a search's result as the one shown: list, scores, layout height, names, count.
     void showResult(RankedVoicings result, bool named);
     void searchCurrentChord(bool trimIntervals = false);

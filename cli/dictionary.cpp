@@ -1,14 +1,14 @@
 #include "cli/dictionary.h"
 
-#include "cli/script_session.h"
 #include "cli/text_diagram.h"
 #include "music/chord_names.h"
 #include "music/fingering_names.h"
+#include "music/lookup_translation.h"
 #include "music/note_names.h"
 #include "music/plain_names.h"
 #include "music/text_encoding.h"
-#include "sound/recording_midi_sink.h"
 #include "tuning/tunings.h"
+#include "window/search_options.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -156,12 +156,6 @@ std::optional<std::string> formulaProblem(const std::string& intervals) {
     return std::nullopt;
 }
 
-// Whether the lookup found anything at all in a typed symbol: a root, a tension or a bass.
-bool readAnything(const MainWindowModel& window) {
-    const SearchState& search = window.search();
-    return search.rootNote != kNoNote || search.bassNote != kNoNote || !search.chordSuffix.empty();
-}
-
 } // namespace
 
 int fail(const std::string& message) {
@@ -169,28 +163,70 @@ int fail(const std::string& message) {
     return kUsageError;
 }
 
-std::optional<std::string> applyOptions(MainWindowModel& window, const DictionaryOptions& options) {
+std::optional<std::string> readSearchOptions(const DictionaryOptions& options, ChordQuery& query) {
+    SearchInputs& inputs = query.inputs;
     if (!options.tuning.empty()) {
-        StringNotes notes{};
         int preset = -1;
-        if (!readTuning(options.tuning, notes, preset))
+        if (!readTuning(options.tuning, inputs.stringNote, preset))
             return "'" + options.tuning + "' is neither a tuning preset nor six note names";
-        if (preset >= 0)
-            window.StandardTunning1Click(preset);
-        else
-            for (int s = 0; s < kStringCount; ++s) window.TrackBarChange(s + 1, notes[s]);
     }
-    window.ComboBox1Change(fretItemOf(options.upToFret));
-    if (options.easy) window.CheckBoxNSIClick(true);
-    if (options.distance) window.ComboBox2Change(options.distance - kDistanceItems.front());
-    if (options.noBarre) window.CheckBoxPestanasClick(true);
-    if (options.leftHand) window.CheckBoxCanhotoClick(true);
-    if (options.omit3) window.CheckBoxOmit3Click(true);
-    if (options.omit5) window.CheckBoxOmit5Click(true);
-    if (options.order == "easiest") window.ComboBoxOrderChange(1);
-    if (options.common) window.CheckBoxCommonClick(true);
+    if (fretItemOf(options.upToFret) >= 0) inputs.maxFret = options.upToFret;
+    // "Easy chords" chooses its own Distance; one given explicitly is chosen after it.
+    inputs.easyChords = options.easy;
+    inputs.distance = kDistanceItems[distanceItemForEasyChords(options.easy)];
+    const auto distance = std::find(kDistanceItems.begin(), kDistanceItems.end(), options.distance);
+    if (distance != kDistanceItems.end()) inputs.distance = *distance;
+    inputs.noBarreChords = options.noBarre;
+    inputs.omit3 = options.omit3;
+    inputs.omit5 = options.omit5;
+    query.choices.order =
+        options.order == "easiest" ? VoicingOrder::EasiestFirst : VoicingOrder::Position;
+    query.choices.commonVoicings = options.common;
     return std::nullopt;
 }
+
+SymbolSearch searchTypedSymbol(const std::string& typed, const ChordQuery& options) {
+    SymbolSearch found;
+    // What the lookup reads wholly goes to it as it is; a standard symbol it would misread
+    // goes in the tension list's own words.
+    const SymbolForLookup symbol = symbolForLookup(typed);
+    found.notice = symbol.notice;
+    found.chord = lookUpSymbolText(symbol.text);
+    const SymbolLookup& chord = found.chord;
+    found.rootNames = noteNames();
+    if (chord.rootFlats)
+        applyFlatNames(found.rootNames);
+    else
+        applySharpNames(found.rootNames);
+    // Without a readable root there is nothing to search and nothing to name.
+    if (chord.rootNote < 0 || chord.rootNote >= 12) return found;
+
+    SearchInputs inputs = options.inputs;
+    inputs.rootNote = chord.rootNote;
+    inputs.bassNote = chord.bassNote;
+    inputs.thirdInterval = chord.sizes.third;
+    inputs.fifthInterval = chord.sizes.fifth;
+    try {
+        found.found = searchWithChoices(queryOfIntervals(chord.intervals, inputs, options.choices));
+    } catch (const InvalidIntegerError&) {
+        // A formula the lookup could not complete: no list and no names, as in the window.
+        return found;
+    }
+    found.naming = nameChord(found.found.result.chordTones, chord.bassNote, found.rootNames);
+    return found;
+}
+
+namespace {
+
+std::vector<Playability> playabilityOf(const RankedVoicings& ranked) {
+    std::vector<Playability> playability;
+    playability.reserve(ranked.result.voicingList.size());
+    for (std::size_t i = 0; i < ranked.result.voicingList.size(); ++i)
+        playability.push_back(assessEntry(ranked, i));
+    return playability;
+}
+
+} // namespace
 
 int searchIntervals(const DictionaryOptions& options) {
     const int root = noteIndexOf(options.root);
@@ -199,19 +235,13 @@ int searchIntervals(const DictionaryOptions& options) {
     if (bass == kNoNote) return fail("'" + options.bass + "' is not a note name");
     if (const auto problem = formulaProblem(options.intervals)) return fail(*problem);
 
-    RecordingMidiSink silent;
-    MainWindowModel window(silent, kSessionResultsWidth);
-    if (const auto problem = applyOptions(window, options)) return fail(*problem);
-    SearchInputs inputs = window.searchInputs();
-    inputs.rootNote = root;
-    inputs.bassNote = bass;
+    ChordQuery query;
+    if (const auto problem = readSearchOptions(options, query)) return fail(*problem);
+    query.inputs.rootNote = root;
+    query.inputs.bassNote = bass;
     try {
         const RankedVoicings ranked =
-            searchWithChoices(options.intervals, inputs, window.voicingChoices());
-        std::vector<Playability> playability;
-        playability.reserve(ranked.result.voicingList.size());
-        for (std::size_t i = 0; i < ranked.result.voicingList.size(); ++i)
-            playability.push_back(assessEntry(ranked, i));
+            searchWithChoices(queryOfIntervals(options.intervals, query.inputs, query.choices));
         // More tones than strings: searched with all of them, as the window does, which finds
         // nothing; the terminal says why.
         const std::size_t tones = (options.intervals.size() + 1) / 3;
@@ -221,9 +251,9 @@ int searchIntervals(const DictionaryOptions& options) {
                          "searched\n";
         // The names as the window lists them, with flats when the root is written with one, as
         // a typed symbol's root names the window's grid.
-        NoteNames grid = window.window().rootGrid.names;
+        NoteNames grid = noteNames();
         if (options.root.find('b') != std::string::npos) applyFlatNames(grid);
-        printVoicings(ranked.result.voicingList, playability, options,
+        printVoicings(ranked.result.voicingList, playabilityOf(ranked), options,
                       listChordNames(ranked.result.chordTones, bass, grid));
     } catch (const InvalidIntegerError& error) {
         return fail(error.what());
@@ -232,17 +262,14 @@ int searchIntervals(const DictionaryOptions& options) {
 }
 
 int searchSymbol(const DictionaryOptions& options) {
-    RecordingMidiSink silent;
-    MainWindowModel window(silent, kSessionResultsWidth);
-    if (const auto problem = applyOptions(window, options)) return fail(*problem);
-    window.typeSymbol(options.symbol);
-    window.SpeedButton2Click();
+    ChordQuery query;
+    if (const auto problem = readSearchOptions(options, query)) return fail(*problem);
+    const SymbolSearch found = searchTypedSymbol(options.symbol, query);
     // Tones a standard symbol could not keep are said, never left out silently.
-    if (!window.window().lookupNotice.empty())
-        std::cerr << "tambrel-cli: " << window.window().lookupNotice << '\n';
+    if (!found.notice.empty()) std::cerr << "tambrel-cli: " << found.notice << '\n';
     // The window ignores what it cannot read; a terminal says so. A symbol read in part (a
     // tension with no root, "Hm") is searched, and may find nothing.
-    if (!readAnything(window)) {
+    if (!found.chord.readAnything()) {
         std::cerr << "tambrel-cli: '" << options.symbol
                   << "' is not a chord symbol: it starts with no note name (C, C#, Db, ... B) and "
                      "names no tension\n";
@@ -251,28 +278,22 @@ int searchSymbol(const DictionaryOptions& options) {
 
     if (!options.entries) {
         // The chord's plain name first, then the symbol as the window's box shows it.
-        if (!window.window().plainName.empty()) std::cout << window.window().plainName << '\n';
-        std::cout << cp1252ToUtf8(window.window().editAcorde) << "\n\n";
-        for (const std::string& name : window.window().chordNames)
-            std::cout << cp1252ToUtf8(name) << '\n';
+        if (!found.naming.plainName.empty()) std::cout << found.naming.plainName << '\n';
+        std::cout << cp1252ToUtf8(found.chord.shown) << "\n\n";
+        for (const std::string& name : found.naming.lines) std::cout << cp1252ToUtf8(name) << '\n';
         std::cout << '\n';
     }
-    const int count = static_cast<int>(window.search().voicingList.size());
-    std::vector<Playability> playability;
-    playability.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) playability.push_back(*window.diagramPlayability(i));
-    printVoicings(window.search().voicingList, playability, options);
+    printVoicings(found.found.result.voicingList, playabilityOf(found.found), options);
     return 0;
 }
 
 int nameFrets(const DictionaryOptions& options) {
     const FretListReading read = readFretList(options.frets);
     if (!read.frets) return fail(read.error);
-    RecordingMidiSink silent;
-    MainWindowModel window(silent, kSessionResultsWidth);
-    if (const auto problem = applyOptions(window, options)) return fail(*problem);
+    ChordQuery query;
+    if (const auto problem = readSearchOptions(options, query)) return fail(*problem);
     const FingeringNames named =
-        nameFingering(*read.frets, window.search().midiNoteTable, window.window().rootGrid.names);
+        nameFingering(*read.frets, midiNoteTableFor(query.inputs.stringNote), noteNames());
     if (named.bass < 0) {
         if (!options.readingsOnly) std::cout << "no notes\n";
         return 0;

@@ -1,7 +1,10 @@
 #pragma once
 // The chord dictionary in a terminal: a chord stated as a typed symbol or as an interval list on
-// a root, searched by the same window model as the desktop window, and printed.
-#include "window/main_window_model.h"
+// a root, read by the chord panel's own rules into a chord query, searched, and printed.
+#include "music/plain_names.h"
+#include "search/chord_query.h"
+#include "search/voicing_choices.h"
+#include "window/chord_entry.h"
 
 #include <optional>
 #include <string>
@@ -32,10 +35,21 @@ struct DictionaryOptions {
     bool explain = false;           // each voicing's playability in words
 };
 
-// Sets the window's controls as the options say, each through its own handler: the tuning, the
-// fret limit, "Easy chords" (which chooses its Distance), the Distance, the check boxes. Returns
-// the message for an option that cannot be read.
-std::optional<std::string> applyOptions(MainWindowModel& window, const DictionaryOptions& options);
+// The search inputs and the order the options state, as the window's controls would state
+// them after the same choices (no chord yet: root and bass are C); or the message for an
+// option that cannot be read.
+std::optional<std::string> readSearchOptions(const DictionaryOptions& options, ChordQuery& query);
+
+// A typed chord symbol searched as the window's search button searches it.
+struct SymbolSearch {
+    std::string notice; // what the standard reading left out or kept, or ""
+    SymbolLookup chord;
+    NoteNames rootNames;  // the root grid's names after the lookup
+    RankedVoicings found; // nothing without a readable root
+    ChordNaming naming;
+};
+// `typed` is UTF-8; `options` gives the inputs and order besides the chord.
+SymbolSearch searchTypedSymbol(const std::string& typed, const ChordQuery& options);
 
 // First form: the interval list on the root (and bass), checked, then searched directly; the
 // count, the chord names and the diagrams. Returns the exit status.

@@ -1,6 +1,5 @@
 #include "cli/sheet_command.h"
 
-#include "cli/script_session.h"
 #include "music/note_names.h"
 #include "music/text_encoding.h"
 #include "window/chord_sheet.h"
@@ -21,35 +20,35 @@ std::string lower(std::string text) {
     return text;
 }
 
-// The window model with the options applied, or the message of an option it cannot take.
-std::optional<std::string> searchSymbolIn(MainWindowModel& window, const DictionaryOptions& options,
-                                          const std::string& symbol) {
-    if (auto problem = applyOptions(window, options)) return problem;
-    window.typeSymbol(symbol);
-    window.SpeedButton2Click();
-    // Tones a standard symbol could not keep are said, as the dictionary says them.
-    if (!window.window().lookupNotice.empty())
-        std::cerr << "tambrel-cli: " << window.window().lookupNotice << '\n';
-    return std::nullopt;
+// The diagrams of a typed symbol's fingerings, named and labelled as the window's sheet does
+// it; the notice of what its standard reading left out is said, as the dictionary says it.
+SheetDiagrams diagramsOfSymbol(const ChordQuery& options, const std::string& symbol) {
+    const SymbolSearch found = searchTypedSymbol(symbol, options);
+    if (!found.notice.empty()) std::cerr << "tambrel-cli: " << found.notice << '\n';
+    const SymbolLookup& chord = found.chord;
+    const std::vector<int>& tones = found.found.result.chordTones;
+    const DiagramNotes notes =
+        diagramNotesFor(options.inputs.stringNote, chord.rootNote, tones, chord.rootFlats);
+    const std::string name =
+        sheetNameOfSymbol(tones, chord.rootNote, chord.bassNote, found.rootNames,
+                          chord.rootName + chord.chordSuffix + chord.bassSuffix);
+    SheetDiagrams sheet;
+    for (const Voicing& voicing : found.found.result.voicingList)
+        sheet.diagrams.push_back({voicing.frets, notes, name});
+    return sheet;
 }
 
-SheetDiagrams sheetOfSymbols(const DictionaryOptions& options, const std::string& symbols) {
+SheetDiagrams sheetOfSymbols(const ChordQuery& options, const std::string& symbols) {
     SheetDiagrams sheet;
     std::istringstream words(symbols);
     std::string symbol;
     while (words >> symbol) {
-        RecordingMidiSink silent;
-        MainWindowModel window(silent, kSessionResultsWidth);
-        if (auto problem = searchSymbolIn(window, options, symbol)) {
-            sheet.problem = *problem;
-            return sheet;
-        }
-        const std::optional<SheetDiagram> first = resultSheetDiagram(window, 0);
-        if (!first) {
+        const SheetDiagrams chord = diagramsOfSymbol(options, symbol);
+        if (chord.diagrams.empty()) {
             sheet.problem = "'" + symbol + "' has no fingering under these options";
             return sheet;
         }
-        sheet.diagrams.push_back(*first);
+        sheet.diagrams.push_back(chord.diagrams.front());
     }
     if (sheet.diagrams.empty()) sheet.problem = "--sheet names no chord";
     sheet.title = "Chord sheet";
@@ -57,7 +56,7 @@ SheetDiagrams sheetOfSymbols(const DictionaryOptions& options, const std::string
 }
 
 // The first form: the interval list on the root, searched as the dictionary searches it.
-SheetDiagrams diagramsOfIntervals(const DictionaryOptions& options) {
+SheetDiagrams diagramsOfIntervals(const DictionaryOptions& options, ChordQuery query) {
     SheetDiagrams sheet;
     const int root = noteIndexOf(options.root);
     const int bass = options.bass.empty() ? root : noteIndexOf(options.bass);
@@ -66,29 +65,20 @@ SheetDiagrams diagramsOfIntervals(const DictionaryOptions& options) {
             "'" + (root == kNoNote ? options.root : options.bass) + "' is not a note name";
         return sheet;
     }
-    RecordingMidiSink silent;
-    MainWindowModel window(silent, kSessionResultsWidth);
-    if (auto problem = applyOptions(window, options)) {
-        sheet.problem = *problem;
-        return sheet;
-    }
-    SearchInputs inputs = window.searchInputs();
-    inputs.rootNote = root;
-    inputs.bassNote = bass;
+    query.inputs.rootNote = root;
+    query.inputs.bassNote = bass;
     SearchResult result;
     try {
-        result = findVoicings(buildSearchRequest(options.intervals, root, bass), inputs);
+        result = findVoicings(queryOfIntervals(options.intervals, query.inputs));
     } catch (const InvalidIntegerError& error) {
         sheet.problem = error.what();
         return sheet;
     }
-    DiagramNotes notes;
-    notes.tuning = inputs.stringNote;
-    notes.rootNote = root;
-    notes.chordMask = chordMaskOf(result.chordTones, root);
-    notes.flatNames = options.root.find('b') != std::string::npos;
+    const bool flatNames = options.root.find('b') != std::string::npos;
+    const DiagramNotes notes =
+        diagramNotesFor(query.inputs.stringNote, root, result.chordTones, flatNames);
     NoteNames names = noteNames();
-    if (notes.flatNames) applyFlatNames(names);
+    if (flatNames) applyFlatNames(names);
     const std::string name =
         sheetNameOfTones(result.chordTones, root, bass, names, trimBlanks(options.intervals));
     for (const Voicing& voicing : result.voicingList)
@@ -132,20 +122,15 @@ void addSheetOptions(CLI::App& app, SheetFileOptions& files) {
 }
 
 SheetDiagrams sheetDiagramsFor(const DictionaryOptions& options, const SheetFileOptions& files) {
-    if (!files.sheet.empty()) return sheetOfSymbols(options, files.sheet);
-
     SheetDiagrams sheet;
-    if (!options.intervals.empty()) {
-        sheet = diagramsOfIntervals(options);
-    } else {
-        RecordingMidiSink silent;
-        MainWindowModel window(silent, kSessionResultsWidth);
-        if (auto problem = searchSymbolIn(window, options, options.symbol)) {
-            sheet.problem = *problem;
-            return sheet;
-        }
-        sheet.diagrams = resultSheetDiagrams(window);
+    ChordQuery query;
+    if (auto problem = readSearchOptions(options, query)) {
+        sheet.problem = *problem;
+        return sheet;
     }
+    if (!files.sheet.empty()) return sheetOfSymbols(query, files.sheet);
+    sheet = options.intervals.empty() ? diagramsOfSymbol(query, options.symbol)
+                                      : diagramsOfIntervals(options, query);
     if (!sheet.problem.empty()) return sheet;
     if (sheet.diagrams.empty()) {
         sheet.problem = "the chord has no fingering under these options: nothing to write";

@@ -105,4 +105,12 @@ std::string plainCaption(const PlainReading& reading) {
     return reading.symbol + " \u2014 " + reading.notes;
 }
 
+ChordNaming nameChord(const std::vector<int>& chordTones, int bassNote, const NoteNames& names) {
+    const std::vector<RootReading> roots = chordReadings(chordTones, bassNote, names);
+    ChordNaming naming{chordNameLines(roots), {}};
+    const std::vector<PlainReading> readings = plainReadings(roots, bassNote, names);
+    if (!readings.empty()) naming.plainName = plainCaption(readings.front());
+    return naming;
+}
+
 } // namespace tambrel

@@ -40,4 +40,12 @@ std::vector<PlainReading> plainReadings(const std::vector<RootReading>& roots, i
 // "Cm7b5 — C Eb Gb Bb" (UTF-8).
 std::string plainCaption(const PlainReading& reading);
 
+// What names a searched chord: the lines of the chord name list and the plain name shown over
+// the results ("" when there is none), from one reading of its roots.
+struct ChordNaming {
+    std::vector<std::string> lines;
+    std::string plainName;
+};
+ChordNaming nameChord(const std::vector<int>& chordTones, int bassNote, const NoteNames& names);
+
 } // namespace tambrel

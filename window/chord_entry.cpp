@@ -214,14 +214,9 @@ void MainWindowModel::SpeedButton2Click() {
     lookUpSymbol(symbol.text);
 }
 
-void MainWindowModel::lookUpSymbol(const std::string& text) {
-    // Start from the major triad with nothing else ticked and nothing greyed.
-    search_.chordSuffix = "";
-    window_.bassGrid.enabled = true;
-    window_.bassGrid.menuBarColour = false;
-    window_.ticked.fill(false);
-    window_.ticked[kItemMajor] = true;
-    window_.itemEnabled.fill(true);
+SymbolLookup lookUpSymbolText(const std::string& text) {
+    SymbolLookup chord;
+    chord.ticked[kItemMajor] = true;
 
     const LookupTokens read = readLookupTokens(text);
     const int root = read.root;
@@ -232,22 +227,16 @@ void MainWindowModel::lookUpSymbol(const std::string& text) {
         tokens.push_back(token.text);
         if (token.item < 0) continue;
         shown += (token.text[0] == 'b' ? "/" : "") + token.text + token.separator;
-        window_.ticked[token.item] = true;
-        search_.chordSuffix += "/" + token.text;
+        chord.ticked[token.item] = true;
+        chord.chordSuffix += "/" + token.text;
         recognised = true;
     }
 
-    // The grids take the sharps or flats of what was typed; the buttons stay as they are.
-    if (!tokens.empty()) {
-        if (contains(tokens.back(), "b"))
-            applyFlatNames(window_.bassGrid.names);
-        else
-            applySharpNames(window_.bassGrid.names);
-    }
-    if (contains(read.text.substr(0, read.rootText.size() + 1), "b"))
-        applyFlatNames(window_.rootGrid.names);
-    else
-        applySharpNames(window_.rootGrid.names);
+    // The grids take the sharps or flats of what was typed.
+    if (!tokens.empty()) chord.bassFlats = contains(tokens.back(), "b");
+    chord.rootFlats = contains(read.text.substr(0, read.rootText.size() + 1), "b");
+    NoteNames bassNames = noteNames();
+    if (chord.bassFlats.value_or(false)) applyFlatNames(bassNames);
 
     // Only the last token can name the bass.
     int bass = read.bass;
@@ -255,26 +244,56 @@ void MainWindowModel::lookUpSymbol(const std::string& text) {
         tokens.pop_back();
         // With no tension before it nothing would stand between the root and the bass.
         if (!recognised) shown += "/";
-        shown += window_.bassGrid.names[bass];
+        shown += bassNames[bass];
     } else {
         bass = root;
     }
 
-    window_.editAcorde = shown;
-    search_.bassNote = bass;
-    search_.rootNote = root;
+    chord.shown = shown;
+    chord.bassNote = bass;
+    chord.rootNote = root;
     // The root as typed and the bass as the grid names it, so that the next composition
     // rebuilds the same symbol.
-    search_.rootName = read.rootText;
-    search_.bassSuffix = bass == root ? "" : "/" + window_.bassGrid.names[bass];
+    chord.rootName = read.rootText;
+    chord.bassSuffix = bass == root ? "" : "/" + bassNames[bass];
 
-    const LookupFormula formula = composeLookupFormula(tokens, noteLimit());
-    for (int item : formula.refused) window_.ticked[item] = false;
-    search_.chordIntervals = formula.intervals;
-    if (!search_.chordSuffix.empty()) search_.chordSuffix.erase(0, 1);
+    const LookupFormula formula = composeLookupFormula(tokens, noteLimitFor(root, bass));
+    for (int item : formula.refused) chord.ticked[item] = false;
+    chord.intervals = formula.intervals;
+    if (!chord.chordSuffix.empty()) chord.chordSuffix.erase(0, 1);
 
     // The sizes of the third and fifth follow the ticks, as after a tension click.
-    deriveThirdAndFifth();
+    chord.sizes = thirdAndFifthOf(chord.ticked);
+    return chord;
+}
+
+void MainWindowModel::lookUpSymbol(const std::string& text) {
+    const SymbolLookup chord = lookUpSymbolText(text);
+    // Nothing greyed any more; the buttons of the grids' pairs stay as they are.
+    window_.bassGrid.enabled = true;
+    window_.bassGrid.menuBarColour = false;
+    window_.itemEnabled.fill(true);
+    window_.ticked = chord.ticked;
+    if (chord.bassFlats) {
+        if (*chord.bassFlats)
+            applyFlatNames(window_.bassGrid.names);
+        else
+            applySharpNames(window_.bassGrid.names);
+    }
+    if (chord.rootFlats)
+        applyFlatNames(window_.rootGrid.names);
+    else
+        applySharpNames(window_.rootGrid.names);
+
+    window_.editAcorde = chord.shown;
+    search_.bassNote = chord.bassNote;
+    search_.rootNote = chord.rootNote;
+    search_.rootName = chord.rootName;
+    search_.bassSuffix = chord.bassSuffix;
+    search_.chordSuffix = chord.chordSuffix;
+    search_.chordIntervals = chord.intervals;
+    search_.thirdInterval = chord.sizes.third;
+    search_.fifthInterval = chord.sizes.fifth;
 
     searchCurrentChord();
 }

@@ -4,8 +4,10 @@
 // and the sizes of the third and fifth.
 #include "music/chord_formula.h"
 #include "music/chord_vocabulary.h"
+#include "music/fretboard.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace tambrel {
@@ -17,5 +19,29 @@ struct ThirdAndFifth {
     int fifth = 7;
 };
 ThirdAndFifth thirdAndFifthOf(const std::array<bool, kTensionCount>& ticked);
+
+// What the search button reads in the symbol box's single-byte text: the chord as the panel
+// then states it. It starts from the major triad with nothing else ticked.
+struct SymbolLookup {
+    int rootNote = kNoNote;
+    int bassNote = kNoNote; // the root when no bass is typed
+    std::string rootName;   // the root exactly as typed
+    std::string bassSuffix; // "/" and the bass grid's name of the bass; "" when it is the root
+    std::string chordSuffix;
+    std::string shown; // the box's text afterwards
+    std::string intervals;
+    std::array<bool, kTensionCount> ticked{};
+    ThirdAndFifth sizes;
+    bool rootFlats = false; // the root grid takes flats (the root was typed with one)
+    // The bass grid's names, when the symbol says anything after its root: flats when its
+    // last word has a "b".
+    std::optional<bool> bassFlats;
+
+    // Whether anything at all was read: a root, a tension or a bass.
+    bool readAnything() const {
+        return rootNote != kNoNote || bassNote != kNoNote || !chordSuffix.empty();
+    }
+};
+SymbolLookup lookUpSymbolText(const std::string& cp1252);
 
 } // namespace tambrel

@@ -60,16 +60,22 @@ bool ChordSheet::move(int from, int to) {
 }
 
 std::string sheetNameOf(const MainWindowModel& window) {
+    const SearchState& search = window.search();
+    return sheetNameOfSymbol(search.chordTones, search.rootNote, search.bassNote,
+                             window.window().rootGrid.names,
+                             search.rootName + search.chordSuffix + search.bassSuffix);
+}
+
+std::string sheetNameOfSymbol(const std::vector<int>& chordTones, int rootNote, int bassNote,
+                              const NoteNames& names, const std::string& symbol) {
     // The chord's plain standard name, as over the results ("Cm7b5", "C/E"); without one, the
     // symbol as the program writes it for the chord searched (whatever has been typed into the
     // box since).
-    const SearchState& search = window.search();
-    const std::vector<PlainReading> readings =
-        search.rootNote >= 0 && search.rootNote < 12
-            ? plainReadings(search.chordTones, search.bassNote, window.window().rootGrid.names)
-            : std::vector<PlainReading>{};
+    const std::vector<PlainReading> readings = rootNote >= 0 && rootNote < 12
+                                                   ? plainReadings(chordTones, bassNote, names)
+                                                   : std::vector<PlainReading>{};
     if (!readings.empty()) return readings.front().symbol;
-    return cp1252ToUtf8(search.rootName + search.chordSuffix + search.bassSuffix);
+    return cp1252ToUtf8(symbol);
 }
 
 std::string sheetNameOfTones(const std::vector<int>& chordTones, int rootNote, int bassNote,
@@ -82,11 +88,17 @@ std::string sheetNameOfTones(const std::vector<int>& chordTones, int rootNote, i
 
 DiagramNotes diagramNotesOf(const MainWindowModel& window) {
     const SearchState& search = window.search();
+    return diagramNotesFor(search.stringNote, search.rootNote, search.chordTones,
+                           window.window().rootGrid.names[1] != noteNames()[1]);
+}
+
+DiagramNotes diagramNotesFor(const StringNotes& tuning, int rootNote,
+                             const std::vector<int>& chordTones, bool flatNames) {
     DiagramNotes notes;
-    notes.tuning = search.stringNote;
-    notes.rootNote = search.rootNote;
-    notes.chordMask = chordMaskOf(search.chordTones, search.rootNote);
-    notes.flatNames = window.window().rootGrid.names[1] != noteNames()[1];
+    notes.tuning = tuning;
+    notes.rootNote = rootNote;
+    notes.chordMask = chordMaskOf(chordTones, rootNote);
+    notes.flatNames = flatNames;
     return notes;
 }
 

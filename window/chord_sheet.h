@@ -37,6 +37,11 @@ class ChordSheet {
 // choice is made.
 std::string sheetNameOf(const MainWindowModel& window);
 
+// The same for a chord searched from a symbol: its plain name, else the symbol as the program
+// writes it (single-byte `symbol`).
+std::string sheetNameOfSymbol(const std::vector<int>& chordTones, int rootNote, int bassNote,
+                              const NoteNames& names, const std::string& symbol);
+
 // The same for a chord given by its tones alone (the terminal's interval lists); the root's
 // name and the intervals where the chord has no plain name.
 std::string sheetNameOfTones(const std::vector<int>& chordTones, int rootNote, int bassNote,
@@ -45,6 +50,8 @@ std::string sheetNameOfTones(const std::vector<int>& chordTones, int rootNote, i
 // What the diagrams of the current results need to label their notes: the tuning searched,
 // the chord's root and tones, and the root grid's sharps or flats.
 DiagramNotes diagramNotesOf(const MainWindowModel& window);
+DiagramNotes diagramNotesFor(const StringNotes& tuning, int rootNote,
+                             const std::vector<int>& chordTones, bool flatNames);
 
 // Diagram `index` of the current results as a sheet entry; none outside the results.
 std::optional<SheetDiagram> resultSheetDiagram(const MainWindowModel& window, int index);

@@ -76,13 +76,10 @@ void MainWindowModel::showResult(RankedVoicings result, bool named) {
     window_.chordNames.clear();
     window_.plainName.clear();
     if (named) {
-        // One reading of the roots for the name list and for the plain name above the results.
-        const std::vector<RootReading> roots =
-            chordReadings(search_.chordTones, search_.bassNote, window_.rootGrid.names);
-        window_.chordNames = chordNameLines(roots);
-        const std::vector<PlainReading> readings =
-            plainReadings(roots, search_.bassNote, window_.rootGrid.names);
-        if (!readings.empty()) window_.plainName = plainCaption(readings.front());
+        ChordNaming naming =
+            nameChord(search_.chordTones, search_.bassNote, window_.rootGrid.names);
+        window_.chordNames = std::move(naming.lines);
+        window_.plainName = std::move(naming.plainName);
     }
     window_.labelTotal = std::to_string(search_.voicingList.size());
 }

@@ -228,36 +228,37 @@ std::vector<Playability> playabilityOf(const RankedVoicings& ranked) {
 
 } // namespace
 
-int searchIntervals(const DictionaryOptions& options) {
+std::optional<std::string> queryOfArguments(const DictionaryOptions& options, ChordQuery& query) {
     const int root = noteIndexOf(options.root);
-    if (root == kNoNote) return fail("'" + options.root + "' is not a note name");
+    if (root == kNoNote) return "'" + options.root + "' is not a note name";
     const int bass = options.bass.empty() ? root : noteIndexOf(options.bass);
-    if (bass == kNoNote) return fail("'" + options.bass + "' is not a note name");
-    if (const auto problem = formulaProblem(options.intervals)) return fail(*problem);
-
-    ChordQuery query;
-    if (const auto problem = readSearchOptions(options, query)) return fail(*problem);
+    if (bass == kNoNote) return "'" + options.bass + "' is not a note name";
+    if (auto problem = formulaProblem(options.intervals)) return problem;
+    if (auto problem = readSearchOptions(options, query)) return problem;
     query.inputs.rootNote = root;
     query.inputs.bassNote = bass;
-    try {
-        const RankedVoicings ranked =
-            searchWithChoices(queryOfIntervals(options.intervals, query.inputs, query.choices));
-        // More tones than strings: searched with all of them, as the window does, which finds
-        // nothing; the terminal says why.
-        const std::size_t tones = (options.intervals.size() + 1) / 3;
-        if (tones > static_cast<std::size_t>(kStringCount))
-            std::cerr << "tambrel-cli: the formula has " << tones
-                      << " tones, more than six strings can sound at once; all of them were "
-                         "searched\n";
-        // The names as the window lists them, with flats when the root is written with one, as
-        // a typed symbol's root names the window's grid.
-        NoteNames grid = noteNames();
-        if (options.root.find('b') != std::string::npos) applyFlatNames(grid);
-        printVoicings(ranked.result.voicingList, playabilityOf(ranked), options,
-                      listChordNames(ranked.result.chordTones, bass, grid));
-    } catch (const InvalidIntegerError& error) {
-        return fail(error.what());
-    }
+    // The formula is well formed by now, so reading it throws nothing.
+    query = queryOfIntervals(options.intervals, query.inputs, query.choices);
+    return std::nullopt;
+}
+
+int searchIntervals(const DictionaryOptions& options) {
+    ChordQuery query;
+    if (const auto problem = queryOfArguments(options, query)) return fail(*problem);
+    const RankedVoicings ranked = searchWithChoices(query);
+    // More tones than strings: searched with all of them, as the window does, which finds
+    // nothing; the terminal says why.
+    const std::size_t tones = query.tones.size();
+    if (tones > static_cast<std::size_t>(kStringCount))
+        std::cerr << "tambrel-cli: the formula has " << tones
+                  << " tones, more than six strings can sound at once; all of them were "
+                     "searched\n";
+    // The names as the window lists them, with flats when the root is written with one, as
+    // a typed symbol's root names the window's grid.
+    NoteNames grid = noteNames();
+    if (options.root.find('b') != std::string::npos) applyFlatNames(grid);
+    printVoicings(ranked.result.voicingList, playabilityOf(ranked), options,
+                  listChordNames(ranked.result.chordTones, query.inputs.bassNote, grid));
     return 0;
 }
 

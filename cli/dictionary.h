@@ -40,6 +40,10 @@ struct DictionaryOptions {
 // option that cannot be read.
 std::optional<std::string> readSearchOptions(const DictionaryOptions& options, ChordQuery& query);
 
+// The query of the first form: the interval list on --root over --bass, checked, under the
+// options; or the message for what cannot be read.
+std::optional<std::string> queryOfArguments(const DictionaryOptions& options, ChordQuery& query);
+
 // A typed chord symbol searched as the window's search button searches it.
 struct SymbolSearch {
     std::string notice; // what the standard reading left out or kept, or ""

@@ -53,9 +53,14 @@ int tuningPresetByCaption(const std::string& caption) {
 }
 
 MidiNoteTable midiNoteTableFor(const StringNotes& stringNote) {
+    return midiNoteTableFor(stringNote, 0);
+}
+
+MidiNoteTable midiNoteTableFor(const StringNotes& stringNote, int capo) {
     MidiNoteTable table{};
     for (int s = 0; s < kStringCount; ++s) {
-        for (int f = 0; f < kFretColumns; ++f) table[s][f] = stringNote[s] + kOctaveBase[s] + f;
+        for (int f = 0; f < kFretColumns; ++f)
+            table[s][f] = stringNote[s] + kOctaveBase[s] + capo + f;
     }
     return table;
 }

@@ -26,5 +26,7 @@ int tuningPresetByCaption(const std::string& caption);
 // to a lower pitch class than the one below it can sound lower than that string.
 constexpr StringNotes kOctaveBase{36, 36, 48, 48, 48, 60};
 MidiNoteTable midiNoteTableFor(const StringNotes& stringNote);
+// The same behind a capo at fret `capo`: frets counted from the capo, notes as they sound.
+MidiNoteTable midiNoteTableFor(const StringNotes& stringNote, int capo);
 
 } // namespace tambrel

@@ -107,7 +107,7 @@ void printVoicings(const std::vector<Voicing>& voicingList,
         for (const std::string& name : namesAfterCount) std::cout << cp1252ToUtf8(name) << '\n';
         std::cout << '\n';
     }
-    std::vector<FretList> frets;
+    std::vector<Fretting> frets;
     frets.reserve(voicingList.size());
     for (const Voicing& voicing : voicingList) frets.push_back(voicing.frets);
     std::cout << textDiagramRows(frets, options.leftHand, terminalWidth());
@@ -117,9 +117,8 @@ void printVoicings(const std::vector<Voicing>& voicingList,
         if (first) std::cout << '\n';
         first = false;
         std::cout << i + 1 << '.';
-        for (int v : voicingList[i].frets)
-            std::cout << ' ' << (v == kMuted ? "X" : std::to_string(std::abs(v)));
-        std::cout << ": " << notes[i] << '\n';
+        std::cout << ' ' << writeFretList(voicingList[i].frets, {FretSeparator::Blanks, 'X'})
+                  << ": " << notes[i] << '\n';
     }
 }
 
@@ -309,7 +308,7 @@ int nameFrets(const DictionaryOptions& options) {
         if (s > 0) notes += ' ';
         notes += named.noteName[s].empty() ? "x" : named.noteName[s];
     }
-    std::cout << fretListText(*read.frets) << ": " << notes << "\n\n";
+    std::cout << writeFretList(*read.frets) << ": " << notes << "\n\n";
     for (const PlainReading& reading : named.readings) std::cout << plainCaption(reading) << '\n';
     return 0;
 }

@@ -13,7 +13,7 @@ constexpr int kIndent = 5; // room for the base fret, "12fr" at most
 
 } // namespace
 
-std::vector<std::string> textDiagram(const FretList& frets, bool leftHanded) {
+std::vector<std::string> textDiagram(const Fretting& frets, bool leftHanded) {
     const Fingering fingering = fingeringOf(frets);
     const int base = fingering.baseFret;
 
@@ -42,7 +42,7 @@ std::vector<std::string> textDiagram(const FretList& frets, bool leftHanded) {
     const std::string indent(kIndent, ' ');
     std::string marks = indent;
     for (int c = 0; c < kStringCount; ++c) {
-        const int v = frets[diagramColumn(c, leftHanded)];
+        const int v = frets.fret(diagramColumn(c, leftHanded));
         marks += v == kMuted ? 'X' : (v == 0 ? 'O' : ' ');
         if (c < kStringCount - 1) marks += ' ';
     }
@@ -66,7 +66,7 @@ std::vector<std::string> textDiagram(const FretList& frets, bool leftHanded) {
     return lines;
 }
 
-std::string textDiagramRows(const std::vector<FretList>& voicings, bool leftHanded, int width) {
+std::string textDiagramRows(const std::vector<Fretting>& voicings, bool leftHanded, int width) {
     constexpr int kGap = 3;
     const int blockWidth = kIndent + 2 * kStringCount - 1;
     const int perRow = std::max(1, (width + kGap) / (blockWidth + kGap));

@@ -29,12 +29,12 @@ Artwork markArtwork(StringMark mark) {
 
 } // namespace
 
-void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, int left,
+void drawChordDiagram(DiagramPainter& painter, const Fretting& frets, int top, int left,
                       DiagramStyle style, bool leftHanded) {
     drawChordDiagram(painter, frets, top, left, style, leftHanded, DotLabels::Fingers, {});
 }
 
-void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, int left,
+void drawChordDiagram(DiagramPainter& painter, const Fretting& frets, int top, int left,
                       DiagramStyle style, bool leftHanded, DotLabels labels,
                       const DiagramNotes& notes) {
     const Fingering fingering = fingeringOf(frets);
@@ -73,14 +73,14 @@ void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, i
         // muted or fretted higher do not sound here.
         for (int k = 0; k < p.stringCount; ++k) {
             const int t = p.strings[k];
-            if (frets[t] == p.fret || frets[t] == -p.fret)
+            if (frets.fret(t) == p.fret)
                 painter.drawLabelledMark(dotLabel(labels, notes, t, p.fret), markX(t), y);
         }
     }
 
     if (numbered) return;
     for (int s = 0; s < kStringCount; ++s)
-        if (frets[s] == 0)
+        if (frets.fret(s) == 0)
             painter.drawStringCaption(dotLabel(labels, notes, s, 0), markX(s),
                                       top + kMarkRowOffset);
 }

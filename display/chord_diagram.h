@@ -4,6 +4,7 @@
 #include "display/diagram_painter.h"
 #include "display/dot_labels.h"
 #include "music/fretboard.h"
+#include "music/fretting.h"
 
 namespace tambrel {
 
@@ -13,14 +14,14 @@ enum class DiagramStyle { Normal, Highlighted };
 // Draws over what is there; the grid picture is opaque, so redrawing a cell in the other style
 // replaces its grid and adds every mark again. With leftHanded the lowest string is the
 // rightmost column.
-void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, int left,
+void drawChordDiagram(DiagramPainter& painter, const Fretting& frets, int top, int left,
                       DiagramStyle style, bool leftHanded);
 
 // The same diagram with the finger marks labelled as `labels` says. With note names or
 // intervals every fretted note gets a labelled mark (under a barre too, over its bar, and a
 // fifth finger as well), and each open string gets its label under its ring; finger numbers
 // draw exactly the diagram above.
-void drawChordDiagram(DiagramPainter& painter, const FretList& frets, int top, int left,
+void drawChordDiagram(DiagramPainter& painter, const Fretting& frets, int top, int left,
                       DiagramStyle style, bool leftHanded, DotLabels labels,
                       const DiagramNotes& notes);
 

@@ -1,10 +1,9 @@
 #include "display/fingering.h"
 
-#include <cstdlib>
-
 namespace tambrel {
 
-Fingering fingeringOf(const FretList& frets) {
+Fingering fingeringOf(const Fretting& fretting) {
+    const FretList& frets = fretting.frets();
     Fingering f;
     bool soundingSeen = false;
     for (int s = 0; s < kStringCount; ++s) {
@@ -14,7 +13,7 @@ Fingering fingeringOf(const FretList& frets) {
         }
         f.marks[s] = soundingSeen ? StringMark::Sounding : StringMark::Lowest;
         soundingSeen = true;
-        const int a = std::abs(frets[s]);
+        const int a = frets[s];
         if (a != 0 && a < f.lowestFret) f.lowestFret = a;
         if (a > f.highestFret) f.highestFret = a;
     }
@@ -25,11 +24,11 @@ Fingering fingeringOf(const FretList& frets) {
     std::array<bool, kStringCount> covered{};
     for (int j = f.lowestFret; j <= f.highestFret; ++j) {
         for (int s = 0; s < kStringCount; ++s) {
-            if (covered[s] || (frets[s] != j && frets[s] != -j)) continue;
+            if (covered[s] || frets[s] != j) continue;
             FingerPlacement& p = f.placements[f.placementCount++];
             p.fret = j;
             p.finger = ++finger;
-            p.barre = frets[s] == -j;
+            p.barre = fretting.beginsBarre(s);
             if (!p.barre) {
                 p.strings[p.stringCount++] = s;
                 continue;
@@ -37,7 +36,7 @@ Fingering fingeringOf(const FretList& frets) {
             // The bar runs towards the higher strings until an open or lower-fretted string,
             // or one already held down, ends it.
             for (int t = s; t < kStringCount; ++t) {
-                const int a = std::abs(frets[t]);
+                const int a = frets[t];
                 if (covered[t] || (a < j && frets[t] != kMuted)) break;
                 p.strings[p.stringCount++] = t;
                 if (a == j) covered[t] = true;

@@ -2,6 +2,7 @@
 // How the fretting hand holds a fret list, as every picture of it shows it: the chord diagrams,
 // the neck view and the terminal's text diagrams all draw from this one layout.
 #include "music/fretboard.h"
+#include "music/fretting.h"
 
 #include <array>
 
@@ -39,8 +40,8 @@ struct Fingering {
     int placementCount = 0;
 };
 
-// The fingering of `frets` (99 muted, 0 open, f fretted, -f the first string of a barre at f).
-Fingering fingeringOf(const FretList& frets);
+// How the hand holds `fretting`: its barres laid, a fingertip on every other fretted string.
+Fingering fingeringOf(const Fretting& fretting);
 
 // The diagram column of string s: string s from the left, or mirrored for the left hand, the
 // lowest string on the right.

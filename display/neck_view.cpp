@@ -24,11 +24,11 @@ const std::array<int, 26>& neckFretX() {
     return kX;
 }
 
-void showOnNeck(DiagramPainter& painter, const FretList& frets, bool electric) {
+void showOnNeck(DiagramPainter& painter, const Fretting& frets, bool electric) {
     painter.drawArtwork(electric ? Artwork::Image5 : Artwork::ImageBracoEletrico, 0, 0);
 
     for (int s = kStringCount - 1; s >= 0; --s)
-        if (frets[s] == 0) painter.drawArtwork(Artwork::d0, 0, rowOf(s));
+        if (frets.fret(s) == 0) painter.drawArtwork(Artwork::d0, 0, rowOf(s));
 
     // The neck shows every fret at its place: no base fret, and a barre's number on every
     // string it crosses.

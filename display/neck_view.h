@@ -7,6 +7,7 @@
 
 #include "display/diagram_painter.h"
 #include "music/fretboard.h"
+#include "music/fretting.h"
 
 namespace tambrel {
 
@@ -16,7 +17,7 @@ const std::array<int, 26>& neckFretX();
 
 // Paints the neck picture (electric or classic) at (0, 0), covering any earlier voicing, then
 // the marks of `frets`.
-void showOnNeck(DiagramPainter& painter, const FretList& frets, bool electric);
+void showOnNeck(DiagramPainter& painter, const Fretting& frets, bool electric);
 
 // The string and fret under a point of the neck picture: fret 0 at the nut (left of x = 10),
 // fret f from just past the mark of fret f - 1 to the end of its own mark, the string of the

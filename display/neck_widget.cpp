@@ -15,7 +15,7 @@ NeckView::NeckView(QWidget* parent) : QWidget(parent) {
     setFixedSize(625, 89);
 }
 
-void NeckView::showNeck(bool electric, std::optional<FretList> voicing) {
+void NeckView::showNeck(bool electric, std::optional<Fretting> voicing) {
     if (electric == electric_ && voicing == voicing_) return;
     electric_ = electric;
     voicing_ = voicing;

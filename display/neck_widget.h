@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "music/fretboard.h"
+#include "music/fretting.h"
 
 namespace tambrel {
 
@@ -14,10 +15,10 @@ class NeckView : public QWidget {
     explicit NeckView(QWidget* parent = nullptr);
 
     // The neck to show, and the voicing on it (none: the bare neck).
-    void showNeck(bool electric, std::optional<FretList> voicing);
+    void showNeck(bool electric, std::optional<Fretting> voicing);
 
     bool electric() const { return electric_; }
-    const std::optional<FretList>& voicing() const { return voicing_; }
+    const std::optional<Fretting>& voicing() const { return voicing_; }
 
   signals:
     // A mouse button was released at (x, y) in picture pixels, any button.
@@ -29,7 +30,7 @@ class NeckView : public QWidget {
 
   private:
     bool electric_ = false;
-    std::optional<FretList> voicing_;
+    std::optional<Fretting> voicing_;
 };
 
 } // namespace tambrel

@@ -40,7 +40,7 @@ QRect ResultsCanvas::cellRect(int index) const {
     return QRect(cell.left, cell.top, cell.width, cell.height);
 }
 
-void ResultsCanvas::showResults(const std::vector<FretList>& cells, int columns, int canvasWidth,
+void ResultsCanvas::showResults(const std::vector<Fretting>& cells, int columns, int canvasWidth,
                                 int canvasHeight, const std::vector<int>& highlighted,
                                 bool leftHanded) {
     std::vector<bool> flags(cells.size(), false);

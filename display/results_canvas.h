@@ -10,6 +10,7 @@
 
 #include "display/dot_labels.h"
 #include "music/fretboard.h"
+#include "music/fretting.h"
 
 namespace tambrel {
 
@@ -21,14 +22,14 @@ class ResultsCanvas : public QWidget {
     // The cells of the last layout, in display order (cell k at column k % columns, row
     // k / columns, corner (100*col, 130*row)); highlighted: indices drawn in the highlighted
     // style. A column count below 1 lays the cells out in one column.
-    void showResults(const std::vector<FretList>& cells, int columns, int canvasWidth,
+    void showResults(const std::vector<Fretting>& cells, int columns, int canvasWidth,
                      int canvasHeight, const std::vector<int>& highlighted, bool leftHanded);
 
     // What the finger marks carry, and the notes to name them by; finger numbers at start.
     void showDotLabels(DotLabels labels, const DiagramNotes& notes);
     DotLabels dotLabels() const { return labels_; }
 
-    const std::vector<FretList>& cells() const { return cells_; }
+    const std::vector<Fretting>& cells() const { return cells_; }
     int columns() const { return columns_; }
     bool isHighlighted(int index) const;
     bool leftHanded() const { return leftHanded_; }
@@ -58,7 +59,7 @@ class ResultsCanvas : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    std::vector<FretList> cells_;
+    std::vector<Fretting> cells_;
     std::vector<bool> highlighted_; // one flag per cell
     int columns_ = 1;
     bool leftHanded_ = false;

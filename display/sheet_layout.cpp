@@ -1,19 +1,15 @@
 #include "display/sheet_layout.h"
 
 #include "display/chord_diagram.h"
+#include "music/fret_list_text.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace tambrel {
 
-std::string sheetFretText(const FretList& frets) {
-    std::string text;
-    for (int v : frets) {
-        if (!text.empty()) text += ' ';
-        text += v == kMuted ? std::string("x") : std::to_string(std::abs(v));
-    }
-    return text;
+std::string sheetFretText(const Fretting& frets) {
+    return writeFretList(frets, {FretSeparator::Blanks});
 }
 
 std::string sheetDiagramTitle(const SheetDiagram& diagram) {

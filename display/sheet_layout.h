@@ -5,6 +5,7 @@
 #include "display/diagram_painter.h"
 #include "display/dot_labels.h"
 #include "music/fretboard.h"
+#include "music/fretting.h"
 
 #include <string>
 
@@ -12,14 +13,14 @@ namespace tambrel {
 
 // One diagram of a sheet: the fingering, what its notes are, and its name (UTF-8).
 struct SheetDiagram {
-    FretList frets{};
+    Fretting frets;
     DiagramNotes notes;
     std::string name;
     friend bool operator==(const SheetDiagram&, const SheetDiagram&) = default;
 };
 
 // The fret list as a guitarist writes it: "x 3 2 0 1 0", muted strings as x, no barre marks.
-std::string sheetFretText(const FretList& frets);
+std::string sheetFretText(const Fretting& frets);
 // The diagram's name and its fret text: "C — x 3 2 0 1 0" (UTF-8). Without a name, the
 // fret text alone.
 std::string sheetDiagramTitle(const SheetDiagram& diagram);

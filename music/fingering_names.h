@@ -1,7 +1,8 @@
 #pragma once
-// Naming a fingering: a fret list as guitarists write it ("x32010", "x 3 2 0 1 0",
-// "8 10 10 9 8 8", "x,10,12,12,11,10"), its notes under a tuning and the chords they read as.
+// Naming a fingering: its notes under a tuning and the chords they read as.
+#include "music/fret_list_text.h"
 #include "music/fretboard.h"
+#include "music/fretting.h"
 #include "music/note_names.h"
 #include "music/plain_names.h"
 
@@ -12,18 +13,6 @@
 #include <vector>
 
 namespace tambrel {
-
-constexpr int kHighestNamedFret = 24;
-
-struct FretListReading {
-    std::optional<FretList> frets; // 99 muted, 0 open, 1..24 fretted; string 0 (lowest) first
-    std::string error;             // why the text is no fret list, when it is not
-};
-
-// Six entries, low string first, each "x" or "X" for a muted string or a fret 0..24. Written
-// either as six characters with nothing between them (frets 0..9 only) or separated by
-// blanks, commas, dots or slashes, or by hyphens alone ("X-3-2-0-1-0").
-FretListReading readFretList(std::string_view text);
 
 struct FingeringNames {
     std::array<int, kStringCount> pitchClass{};     // -1 where the string is muted
@@ -37,7 +26,7 @@ struct FingeringNames {
 // The notes of a fret list under a tuning (the MIDI note of every string and fret), and what
 // they read as: the sounding notes as the chord tones and the lowest of them as the bass.
 // Names come from `names` (sharps or flats). Frets beyond the table count as muted.
-FingeringNames nameFingering(const FretList& frets, const MidiNoteTable& midi,
+FingeringNames nameFingering(const Fretting& frets, const MidiNoteTable& midi,
                              const NoteNames& names);
 
 // The limits a search holds every fingering to, as far as a fingering shows them by itself.
@@ -56,14 +45,10 @@ struct FingeringLimits {
 // reason found: a chord tone it leaves out ("it leaves out the fifth, G: tick "(omit5)""), a
 // note it sounds that is no tone of the chord, a lowest string that does not sound the bass
 // or lies above the third string, a bass beyond "Up to fret", a stretch beyond "Distance".
-std::string fingeringMismatch(const FretList& frets, const MidiNoteTable& midi,
+std::string fingeringMismatch(const Fretting& frets, const MidiNoteTable& midi,
                               const FingeringLimits& limits, const NoteNames& names);
 
-// A fret list as guitarists write it: "x32010", or "x 10 12 12 11 10" where a fret is above 9;
-// barre marks aside.
-std::string fretListText(const FretList& frets);
-
 // True when the two fret lists finger the same frets, barre marks aside.
-bool sameFrets(const FretList& a, const FretList& b);
+bool sameFrets(const Fretting& a, const Fretting& b);
 
 } // namespace tambrel

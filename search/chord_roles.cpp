@@ -153,12 +153,12 @@ std::string leftOutText(IntervalSet leftOut, IntervalSet chord) {
     return text;
 }
 
-IntervalSet leftOutTones(const FretList& frets, IntervalSet chord, int rootNote,
+IntervalSet leftOutTones(const Fretting& frets, IntervalSet chord, int rootNote,
                          const StringNotes& stringNote) {
     IntervalSet sounding = 0;
     for (int s = 0; s < kStringCount; ++s) {
-        if (frets[s] == kMuted) continue;
-        sounding |= bit(reduced(stringNote[s] + std::abs(frets[s]) - rootNote));
+        if (frets.muted(s)) continue;
+        sounding |= bit(reduced(stringNote[s] + frets.fret(s) - rootNote));
     }
     return chord & ~sounding;
 }

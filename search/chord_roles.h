@@ -3,6 +3,7 @@
 // the third, the extensions, which of them guitarists commonly leave out, and what a fingering
 // leaves out.
 #include "music/fretboard.h"
+#include "music/fretting.h"
 #include "search/chord_query.h"
 
 #include <string>
@@ -44,7 +45,7 @@ std::string toneRoleName(int interval, IntervalSet chord);
 std::string leftOutText(IntervalSet leftOut, IntervalSet chord);
 
 // The chord's tones that do not sound anywhere in a fret list under a tuning.
-IntervalSet leftOutTones(const FretList& frets, IntervalSet chord, int rootNote,
+IntervalSet leftOutTones(const Fretting& frets, IntervalSet chord, int rootNote,
                          const StringNotes& stringNote);
 
 } // namespace tambrel

@@ -1,5 +1,6 @@
 #include "search/common_voicings.h"
 
+#include "music/fretting.h"
 #include "search/display_order.h"
 
 #include <algorithm>

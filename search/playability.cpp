@@ -129,7 +129,7 @@ static_assert(kMuted > 31, "a muted string must read as higher than any fret");
     unsigned same = 0;
     unsigned lower = 0;
     for (int t = first + 1; t < kStringCount; ++t) { // only the strings above can be held
-        const int at = std::abs(frets[t]);
+        const int at = frets[t];
         same |= (at == fret ? 1U : 0U) << t;
         lower |= (at < fret ? 1U : 0U) << t;
     }
@@ -170,22 +170,22 @@ struct Fingering {
              kPartialBarre * f.partialBarres + kMutedUnderBarre * f.barredMuted;
 }
 
-// The easiest way to hold the fret list: the bars its marks ask for, and of the other groups
-// of strings at one fret that a finger could lay across, those that make it easier. On a tie
-// fingertips are kept.
+// The easiest way to hold the frets: the bars the fingering lays (`barres`, their first strings),
+// and of the other groups of strings at one fret that a finger could lay across, those that make it
+// easier. On a tie fingertips are kept.
 [[gnu::always_inline]] inline Fingering easiestFingering(const FretList& frets, unsigned muted,
                                                          int fretted, int emptyFrets,
-                                                         unsigned marks, unsigned repeatedFrets,
+                                                         unsigned barres, unsigned repeatedFrets,
                                                          unsigned tripledFrets) {
     // Strings are taken from the lowest up: a bar only reaches strings above its own, and it
     // ends where a lower fret or an open string lies, so no order of the frets is needed.
     Fingering marked;
     marked.fingers = fretted;
     unsigned taken = 0;
-    for (unsigned rest = marks; rest != 0; rest &= rest - 1) {
+    for (unsigned rest = barres; rest != 0; rest &= rest - 1) {
         const int s = std::countr_zero(rest);
         if ((taken & (1U << s)) != 0) continue;
-        const Bar bar = barFrom(frets, s, -frets[s], taken);
+        const Bar bar = barFrom(frets, s, frets[s], taken);
         taken |= bar.held;
         if (stringsIn(bar.held) >= 2) layBar(marked, bar, muted); // else a plain fingertip
     }
@@ -195,17 +195,18 @@ struct Fingering {
     // and costs at least as much: it only helps where the finger it frees takes up a stretch,
     // or the hand has run out of fingers. Without either, only a bar over three strings or
     // more can help, and that needs a fret that three strings are pressed at. Such fret lists
-    // are held as their marks ask, with a fingertip on every other string.
+    // are held as their barres ask, with a fingertip on every other string.
     const bool fingertipsSuffice = marked.stretch == 0 && marked.fingers <= 4;
     if (repeatedFrets == 0 || (fingertipsSuffice && tripledFrets == 0)) return marked;
     Fingering best = marked;
 
     // A bar needs a second string at its fret, above its first: only those strings are looked
-    // at, lowest first.
+    // at, lowest first, past those the fingering's own bars hold.
     unsigned repeatedStrings = 0;
     for (int s = 0; s + 1 < kStringCount; ++s) {
         const int v = frets[s];
-        const bool repeated = v > 0 && v != kMuted && ((repeatedFrets >> (v & 31)) & 1U) != 0;
+        const bool repeated = v > 0 && v != kMuted && ((taken >> s) & 1U) == 0 &&
+                              ((repeatedFrets >> (v & 31)) & 1U) != 0;
         repeatedStrings |= (repeated ? 1U : 0U) << s;
     }
     std::array<Bar, 3> optional{};
@@ -242,43 +243,40 @@ constexpr std::array<unsigned char, 128> kOctave = [] {
     return table;
 }();
 
-// What one string's fret value tells, as sets: bit s of the first three groups of six says
-// that string s is muted, open or the first string of a barre; then the chord's interval that
-// it sounds (bit 18 + the interval); above bit 32 the fret it presses (bit 32 + the fret),
-// open and muted strings pressing none.
+// What one string's fret tells, as sets: bit s of the first two groups of six says that
+// string s is muted or open; then the chord's interval that it sounds (bit 18 + the interval);
+// above bit 32 the fret it presses (bit 32 + the fret), open and muted strings pressing none.
 using StringFact = HandModel::StringFact;
 constexpr int kOpenShift = 6;
-constexpr int kMarkShift = 12;
 constexpr int kIntervalShift = 18;
 constexpr int kFretShift = 32;
 
-// String s at fret value v (not muted), sounding the chord's `interval`.
-constexpr StringFact soundingFact(int s, int v, int interval) {
-    const int fret = v < 0 ? -v : v;
+// String s at `fret` (not muted), sounding the chord's `interval`.
+constexpr StringFact soundingFact(int s, int fret, int interval) {
     StringFact fact = StringFact{1} << (kIntervalShift + interval);
-    if (v == 0) fact |= StringFact{1} << (kOpenShift + s);
-    if (v < 0) fact |= StringFact{1} << (kMarkShift + s);
-    if (v != 0) fact |= StringFact{1} << (kFretShift + (fret & 31));
+    if (fret == 0) fact |= StringFact{1} << (kOpenShift + s);
+    if (fret != 0) fact |= StringFact{1} << (kFretShift + (fret & 31));
     return fact;
 }
 
-StringFact factOf(const HandContext& context, int s, int v) {
-    if (v == kMuted) return StringFact{1} << s;
-    const int fret = v < 0 ? -v : v;
-    return soundingFact(s, v,
+StringFact factOf(const HandContext& context, int s, int fret) {
+    if (fret == kMuted) return StringFact{1} << s;
+    return soundingFact(s, fret,
                         kOctave[(context.stringNote[s] + fret + 24 - context.rootNote % 12) & 127]);
 }
 
-// A fret value beyond the table's, which no search gives: kept out of the hot loop.
-[[gnu::noinline, gnu::cold]] StringFact factOutsideTable(const HandContext& context, int s, int v) {
-    return factOf(context, s, v);
+// A fret beyond the table's, which no search gives: kept out of the hot loop.
+[[gnu::noinline, gnu::cold]] StringFact factOutsideTable(const HandContext& context, int s,
+                                                         int fret) {
+    return factOf(context, s, fret);
 }
 
 // The model's whole reading of a fret list, the facts of its strings coming from `factAt`.
 template <typename FactAt>
-Playability assessWith(const FretList& frets, const HandContext& context, FactAt factAt) {
+Playability assessWith(const Fretting& fingering, const HandContext& context, FactAt factAt) {
+    const FretList& frets = fingering.frets();
     Playability p;
-    // One walk over the strings gathers them as sets: muted, open and marked strings, the
+    // One walk over the strings gathers them as sets: muted and open strings, the
     // chord's intervals that sound, and the frets pressed once, twice and three times.
     StringFact facts = 0;
     unsigned fretsPressed = 0;
@@ -294,7 +292,6 @@ Playability assessWith(const FretList& frets, const HandContext& context, FactAt
     }
     const auto muted = static_cast<unsigned>(facts & 63);
     const auto open = static_cast<unsigned>((facts >> kOpenShift) & 63);
-    const auto marks = static_cast<unsigned>((facts >> kMarkShift) & 63);
     const auto sounding = static_cast<unsigned>((facts >> kIntervalShift) & 0xFFF);
     const int lowest = fretsPressed == 0 ? 0 : std::countr_zero(fretsPressed);
     const int highest = fretsPressed == 0 ? 0 : 31 - std::countl_zero(fretsPressed);
@@ -304,8 +301,8 @@ Playability assessWith(const FretList& frets, const HandContext& context, FactAt
 
     p.span = fretted == 0 ? 0 : highest - lowest + 1;
     const int emptyFrets = std::max(0, p.span - membersOf(fretsPressed));
-    const Fingering hold =
-        easiestFingering(frets, muted, fretted, emptyFrets, marks, repeatedFrets, tripledFrets);
+    const Fingering hold = easiestFingering(frets, muted, fretted, emptyFrets, fingering.barres(),
+                                            repeatedFrets, tripledFrets);
     p.fingers = hold.fingers;
     p.stretch = hold.stretch;
     p.fullBarres = hold.fullBarres;
@@ -332,7 +329,7 @@ Playability assessWith(const FretList& frets, const HandContext& context, FactAt
             const int nearest = 31 - std::countl_zero(soundingStrings & below(s));
             if ((open & (1U << nearest)) != 0) ++p.mutedUndamped;
         }
-        p.bassPitch = kOctave[(context.stringNote[first] + std::abs(frets[first])) & 127];
+        p.bassPitch = kOctave[(context.stringNote[first] + frets[first]) & 127];
         p.bassAsAsked = p.bassPitch == context.bassNote;
         p.bassIsRoot = p.bassPitch == context.rootNote;
     }
@@ -356,39 +353,39 @@ Playability assessWith(const FretList& frets, const HandContext& context, FactAt
 
 } // namespace
 
-Playability assessPlayability(const FretList& frets, const HandContext& context) {
-    return assessWith(frets, context, [&context](int s, int v) { return factOf(context, s, v); });
+Playability assessPlayability(const Fretting& fingering, const HandContext& context) {
+    return assessWith(fingering, context,
+                      [&context](int s, int fret) { return factOf(context, s, fret); });
 }
 
 HandModel::HandModel(const HandContext& context) : context_(context) {
-    // Fret by fret up each string, the interval it sounds climbing a semitone at a time; a
-    // barre mark (-f) sounds the same as its fret.
+    // Fret by fret up each string, the interval it sounds climbing a semitone at a time.
     for (int s = 0; s < kStringCount; ++s) {
         int interval = kOctave[(context.stringNote[s] + 24 - context.rootNote % 12) & 127];
         for (int fret = 0; fret <= kTabledFret; ++fret) {
-            facts_[s][kTabledFret + fret] = soundingFact(s, fret, interval);
-            facts_[s][kTabledFret - fret] = soundingFact(s, -fret, interval);
+            facts_[s][fret] = soundingFact(s, fret, interval);
             interval = interval == 11 ? 0 : interval + 1;
         }
         facts_[s][kMutedFact] = factOf(context, s, kMuted);
     }
 }
 
-StringFact HandModel::factAt(int s, int v) const {
-    if (v == kMuted) return facts_[s][kMutedFact];
-    const auto i = static_cast<unsigned>(v + kTabledFret);
+StringFact HandModel::factAt(int s, int fret) const {
+    if (fret == kMuted) return facts_[s][kMutedFact];
+    const auto i = static_cast<unsigned>(fret);
     if (i < kMutedFact) [[likely]]
         return facts_[s][i];
-    return factOutsideTable(context_, s, v);
+    return factOutsideTable(context_, s, fret);
 }
 
-Playability HandModel::assess(const FretList& frets) const {
-    return assessWith(frets, context_, [this](int s, int v) { return factAt(s, v); });
+Playability HandModel::assess(const Fretting& fingering) const {
+    return assessWith(fingering, context_, [this](int s, int fret) { return factAt(s, fret); });
 }
 
-int HandModel::score(const FretList& frets) const {
+int HandModel::score(const Fretting& fingering) const {
     // The same reading, inlined here so that the parts only the explanation needs are not kept.
-    return assessWith(frets, context_, [this](int s, int v) { return factAt(s, v); }).score;
+    return assessWith(fingering, context_, [this](int s, int fret) { return factAt(s, fret); })
+        .score;
 }
 
 std::string scoreText(int score) {

@@ -2,6 +2,7 @@
 // How hard a fingering is for the fretting hand: a score from a small model of the hand, the
 // parts it is made of, and the "Easiest first" order that the score gives a list of voicings.
 #include "music/fretboard.h"
+#include "music/fretting.h"
 #include "search/chord_roles.h"
 
 #include <array>
@@ -48,26 +49,26 @@ struct Playability {
     IntervalSet leftOut = 0;  // the chord's tones that sound nowhere
 };
 
-// Scores a fret list with its barre marks (negative values), as the search writes them; a
-// fret list without marks is fingered with one finger per fretted string.
-Playability assessPlayability(const FretList& frets, const HandContext& context);
+// Scores a fingering with the barres the search found for it; a fingering without barres is
+// held with one finger per fretted string, unless laying a bar makes it easier.
+Playability assessPlayability(const Fretting& fingering, const HandContext& context);
 
 // The same assessment for the many fret lists of one search: what each string's fret value
 // says under the context is worked out once, when the model is made.
 class HandModel {
   public:
     explicit HandModel(const HandContext& context);
-    Playability assess(const FretList& frets) const;
-    int score(const FretList& frets) const; // assess(frets).score
+    Playability assess(const Fretting& fingering) const;
+    int score(const Fretting& fingering) const; // assess(fingering).score
     const HandContext& context() const { return context_; }
 
     using StringFact = std::uint64_t;
 
   private:
-    StringFact factAt(int s, int v) const;
+    StringFact factAt(int s, int fret) const;
 
-    static constexpr int kTabledFret = 24;                 // fret values -24..24, as searched
-    static constexpr int kMutedFact = 2 * kTabledFret + 1; // then the muted string
+    static constexpr int kTabledFret = 24;             // frets 0..24, as searched
+    static constexpr int kMutedFact = kTabledFret + 1; // then the muted string
     HandContext context_;
     std::array<std::array<StringFact, kMutedFact + 1>, kStringCount> facts_{};
 };

@@ -18,7 +18,7 @@ EntryTextBuffer::EntryTextBuffer(const Voicing& voicing) {
     }
     *out++ = ' ';
     keyLength_ = static_cast<std::size_t>(out - chars_);
-    for (int v : voicing.frets) {
+    for (int v : voicing.frets.marked()) {
         write(v);
         *out++ = ' ';
     }
@@ -29,7 +29,7 @@ std::string entryText(const Voicing& voicing) {
     return std::string(EntryTextBuffer(voicing).text());
 }
 
-std::string fretText(const FretList& frets) {
+std::string fretText(const Fretting& frets) {
     return std::string(EntryTextBuffer(Voicing{frets}).fretText());
 }
 

@@ -2,6 +2,7 @@
 // One fingering that the search found: its six fret values with the barre marks, and the
 // figures that order it among the others.
 #include "music/fretboard.h"
+#include "music/fretting.h"
 
 #include <iosfwd>
 #include <string>
@@ -10,7 +11,7 @@
 namespace tambrel {
 
 struct Voicing {
-    FretList frets{};  // 99 muted, 0 open, f fretted, -f the first string of a barre at fret f
+    Fretting frets;    // each string's fret and the strings where a barre beginsret f
     int position = 0;  // the lowest fretted fret + 10; 11 whenever the highest fret is 5 or lower
     int stringSet = 0; // 10 top four strings, 20 top five, 30 all six, 50 any other set
     int top = 0;       // the highest fret + 10 (a barre mark never counts as the highest)
@@ -19,24 +20,14 @@ struct Voicing {
     friend bool operator==(const Voicing&, const Voicing&) = default;
 };
 
-// One number for each distinct fret list, barre marks included: the search lists a fingering
-// once however many ways it finds it, and "Common voicings" once whichever search found it.
-// Six bits a string: frets 0..28, 29 for a muted string, 31 and up for a barre mark.
-using FingeringKey = unsigned long long;
-inline FingeringKey fingeringKey(const FretList& frets) {
-    FingeringKey key = 0;
-    for (int v : frets)
-        key = key * 64 + static_cast<FingeringKey>(v < 0 ? 30 - v : (v == kMuted ? 29 : v));
-    return key;
-}
-
 // The voicing as the fixed-width entry text that is shown and exchanged: the six-digit key,
 // a blank, then each fret value followed by a blank ("112013 99 3 2 0 1 0 ", or
 // "000000 3 2 0 0 3 3 " when promoted).
 std::string entryText(const Voicing& voicing);
 
-// The fret values as an entry writes them, each followed by a blank: "99 3 2 0 1 0 ".
-std::string fretText(const FretList& frets);
+// The fret values as an entry writes them, each followed by a blank, a barre's first string
+// as its negative fret: "99 3 2 0 1 0 ", "-1 3 3 2 1 1 ".
+std::string fretText(const Fretting& frets);
 
 // The same entry text, written into a buffer of its own: for code that reads the texts of
 // many voicings without keeping them.

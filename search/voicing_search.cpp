@@ -272,9 +272,10 @@ void VoicingSearch::evaluate() {
     if (highest <= 5) lowest = 1;
 
     // The figures follow from the marked list, so equal lists are equal voicings.
-    if (!seen_.insert(fingeringKey(marked)).second) return;
+    const Fretting fingering(marked);
+    if (!seen_.insert(fingeringKey(fingering)).second) return;
 
-    found_.push_back(Voicing{marked, lowest + 10, stringSet, highest + 10, false});
+    found_.push_back(Voicing{fingering, lowest + 10, stringSet, highest + 10, false});
 }
 
 } // namespace

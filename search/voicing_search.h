@@ -34,10 +34,11 @@ std::string buildSearchRequest(const std::string& intervals, int rootNote, int b
 std::string searchRequestFor(const std::string& intervals, int root, int rootNote, int bassNote);
 
 // The fret list written in a voicing entry text (its text after the seven-character key), as
-// `--entries` and the session exchange it; for a voicing at hand, simply its frets.
+// `--entries` and the session exchange it, a barre's first string as its negative fret; for a
+// voicing at hand, its fingering written that way.
 FretList fretListOfEntry(const std::string& entry);
-inline const FretList& fretListOfEntry(const Voicing& voicing) {
-    return voicing.frets;
+inline FretList fretListOfEntry(const Voicing& voicing) {
+    return voicing.frets.marked();
 }
 
 } // namespace tambrel

@@ -20,11 +20,11 @@ void MidiPlayback::selectInstrument(int itemIndex) {
     sink_.shortMessage(0x00000090);
 }
 
-void MidiPlayback::strumVoicing(const FretList& selectedFrets, const MidiNoteTable& midiNoteTable,
+void MidiPlayback::strumVoicing(const Fretting& selectedFrets, const MidiNoteTable& midiNoteTable,
                                 int tempoPosition) {
     for (int s = 0; s < kStringCount; ++s) {
-        if (selectedFrets[s] == kMuted) continue;
-        const int fret = std::abs(selectedFrets[s]);
+        if (selectedFrets.muted(s)) continue;
+        const int fret = selectedFrets.fret(s);
         if (fret >= kFretColumns) continue;
         const std::uint32_t note = static_cast<std::uint32_t>(midiNoteTable[s][fret]) & 0xFF;
         sink_.shortMessage(0x00640090 + note * 0x100);

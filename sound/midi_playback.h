@@ -1,6 +1,7 @@
 #pragma once
 // The instrument change and the strum of a voicing, as MIDI short messages on channel 1.
 #include "music/fretboard.h"
+#include "music/fretting.h"
 #include "sound/midi_sink.h"
 
 namespace tambrel {
@@ -17,7 +18,7 @@ class MidiPlayback {
 
     // One note-on per sounding string, lowest string first, each followed by a pause of
     // 25 x (tempo + 1) ms; muted strings send nothing and wait for nothing.
-    void strumVoicing(const FretList& selectedFrets, const MidiNoteTable& midiNoteTable,
+    void strumVoicing(const Fretting& selectedFrets, const MidiNoteTable& midiNoteTable,
                       int tempoPosition);
 
     int midiProgram() const { return midiProgram_; }

@@ -24,7 +24,7 @@ void MainWindowModel::Image2MouseUp(int x, int y) {
         fret = fret == 0 ? kMuted : 0; // the nut: open, or muted again
     else
         fret = fret == spot->fret ? kMuted : spot->fret; // a second click takes the mark away
-    window_.fretListText = fretListText(window_.enteredFrets);
+    window_.fretListText = writeFretList(window_.enteredFrets);
     nameEnteredFingering();
 }
 
@@ -35,7 +35,7 @@ bool MainWindowModel::enterFretList(const std::string& text) {
         window_.namingMessage = read.error;
         return false;
     }
-    window_.enteredFrets = *read.frets;
+    window_.enteredFrets = read.frets->frets();
     nameEnteredFingering();
     return true;
 }
@@ -79,7 +79,7 @@ bool MainWindowModel::chooseReading(int index) {
     typeSymbol(translation->text);
     SpeedButton2Click();
 
-    const std::string entered = fretListText(window_.enteredFrets);
+    const std::string entered = writeFretList(window_.enteredFrets);
     const auto found =
         std::find_if(search_.voicingList.begin(), search_.voicingList.end(),
                      [this](const Voicing& v) { return sameFrets(v.frets, window_.enteredFrets); });

@@ -4,6 +4,7 @@
 
 #include "display/results_layout.h"
 #include "music/chord_names.h"
+#include "music/fret_list_text.h"
 #include "music/plain_names.h"
 #include "search/voicing_search.h"
 #include "sound/instruments.h"
@@ -84,8 +85,8 @@ void MainWindowModel::showResult(RankedVoicings result, bool named) {
     window_.labelTotal = std::to_string(search_.voicingList.size());
 }
 
-std::vector<FretList> MainWindowModel::diagramFretLists() const {
-    std::vector<FretList> lists;
+std::vector<Fretting> MainWindowModel::diagramFretLists() const {
+    std::vector<Fretting> lists;
     lists.reserve(search_.voicingList.size());
     for (const Voicing& voicing : search_.voicingList) lists.push_back(voicing.frets);
     return lists;
@@ -118,20 +119,15 @@ void MainWindowModel::Image1MouseUp(int x, int y) {
     if (!index) return;
 
     const Voicing& voicing = search_.voicingList[static_cast<std::size_t>(*index)];
-    search_.selectedFrets = voicing.frets;
-    window_.neckVoicing = search_.selectedFrets;
+    search_.selectedFrets = voicing.frets.marked();
+    window_.neckVoicing = voicing.frets;
     window_.highlighted = {*index};
     search_.lastClickX = x;
     search_.lastClickY = y;
 
-    // The whole fret list, muted strings as X and without the barre marks. (Cut at twenty
-    // characters, a list with several two-digit barre marks would show a wrong fingering.)
-    std::string shown;
-    for (int v : voicing.frets) {
-        shown += v == kMuted ? std::string("X") : std::to_string(v < 0 ? -v : v);
-        shown += ' ';
-    }
-    window_.formation = shown;
+    // The whole fret list, muted strings as X, each fret followed by a blank. (Cut at twenty
+    // characters, a list with several two-digit barres would show a wrong fingering.)
+    window_.formation = writeFretList(voicing.frets, {FretSeparator::Blanks, 'X'}) + ' ';
     playback_.strumVoicing(search_.selectedFrets, search_.midiNoteTable, window_.tempoPosition);
 }
 

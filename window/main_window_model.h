@@ -40,6 +40,8 @@ enum class ChordPanelView { Tensions /* "mod1" */, ChordTypes /* "mod2" */ };
 // The search state: the window's working data beside its controls.
 struct SearchState {
     MidiNoteTable midiNoteTable{};
+    // The clicked diagram's fingering as its entry writes it (a barre's first string as its
+    // negative fret), the way the state shows it; every string open until a click.
     FretList selectedFrets{0, 0, 0, 0, 0, 0};
     StringNotes stringNote = kStandardTuning; // also where the six tuners stand
     int rootNote = 0;
@@ -105,7 +107,7 @@ struct WindowState {
 
     // Neck and sound.
     bool electricNeck = false;
-    std::optional<FretList> neckVoicing; // the voicing drawn on the neck picture, if any
+    std::optional<Fretting> neckVoicing; // the voicing drawn on the neck picture, if any
     int patchItem = -1;                  // no item selected at start; the text reads "Nylon guitar"
     std::string patchText = "Nylon guitar";
     int tempoPosition = 2;
@@ -127,6 +129,7 @@ struct WindowState {
     // Naming a fingering: the neck picture as an input, the fret list entered there or typed
     // into the entry box, and what it reads as.
     bool neckInput = false;
+    // Frets as entered, never a barre: 99 muted, 0 open, f fretted.
     FretList enteredFrets{kMuted, kMuted, kMuted, kMuted, kMuted, kMuted};
     std::string fretListText;                          // the entry box
     std::array<std::string, kStringCount> stringNotes; // the entered notes, "" where muted
@@ -216,7 +219,7 @@ class MainWindowModel {
     const SearchedFor& searchedFor() const { return searchedFor_; }
 
     // The fret lists of the diagrams in display order.
-    std::vector<FretList> diagramFretLists() const;
+    std::vector<Fretting> diagramFretLists() const;
 
     // The order and the common voicings as the two controls stand.
     VoicingChoices voicingChoices() const;

@@ -116,7 +116,7 @@ TEST_F(ResultsScroll, DiagramsAtTheTwentiethFret) {
     emit find<QComboBox>("ComboBox1")->activated(3); // "Up to fret" 24
     settle();
     const auto lists = model().diagramFretLists();
-    const auto high = std::find_if(lists.begin(), lists.end(), [](const FretList& frets) {
+    const auto high = std::find_if(lists.begin(), lists.end(), [](const Fretting& frets) {
         return fingeringOf(frets).baseFret == 20;
     });
     ASSERT_NE(high, lists.end());

@@ -150,7 +150,7 @@ TEST_F(Results, LeftHandChordsMirrorTheDiagramsWithTheSameCountAndOrder) {
         std::vector<bool> mirrored = darkPattern(index);
         std::reverse(mirrored.begin(), mirrored.end());
         EXPECT_EQ(mirrored, rightHanded[index]) << "diagram " << index;
-        const FretList& frets = before[index];
+        const FretList& frets = before[index].frets();
         const int lowest = static_cast<int>(
             std::find_if(frets.begin(), frets.end(), [](int f) { return f != 99; }) -
             frets.begin());
@@ -261,15 +261,14 @@ TEST_F(Results, InstrumentAndTempoShapeTheSound) {
     EXPECT_EQ(state().tempoPosition, 3);
     // A barre voicing: its first string plays the barre's fret.
     const auto lists = model().diagramFretLists();
-    const auto barre = std::find_if(lists.begin(), lists.end(), [](const FretList& frets) {
-        return std::any_of(frets.begin(), frets.end(), [](int f) { return f < 0; });
-    });
+    const auto barre = std::find_if(lists.begin(), lists.end(),
+                                    [](const Fretting& frets) { return frets.barres() != 0; });
     ASSERT_NE(barre, lists.end());
     const int openNotes[] = {40, 45, 50, 55, 59, 64};
     std::vector<std::string> expected;
     for (int s = 0; s < 6; ++s) {
-        if ((*barre)[s] == 99) continue;
-        const int note = openNotes[s] + std::abs((*barre)[s]);
+        if (barre->muted(s)) continue;
+        const int note = openNotes[s] + barre->fret(s);
         char message[16];
         std::snprintf(message, sizeof message, "0x%08X", 0x00640090u + note * 0x100u);
         expected.emplace_back(message);

@@ -57,7 +57,7 @@ TEST(TextDiagram, BarresSpanTheStringsTheyHold) {
 }
 
 TEST(TextDiagram, RowsHoldAsManyDiagramsAsFit) {
-    const std::vector<FretList> chords(5, FretList{99, 3, 2, 0, 1, 0});
+    const std::vector<Fretting> chords(5, FretList{99, 3, 2, 0, 1, 0});
     // Each diagram is 16 characters wide, with 3 blanks between two of them.
     const std::string rows = textDiagramRows(chords, false, 54);
     std::vector<std::string> lines;

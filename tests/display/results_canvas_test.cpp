@@ -16,7 +16,7 @@ const QColor kWhite(255, 255, 255);
 const QColor kNormal(252, 252, 252);
 const QColor kHighlighted(236, 233, 216);
 
-std::vector<FretList> thirteenVoicings() {
+std::vector<Fretting> thirteenVoicings() {
     return {{99, 3, 2, 0, 1, 0},  {-3, 3, 0, 4, 3, 99},      {99, 3, 5, 5, 5, 3},
             {-1, 3, 3, 2, 1, 1},  {99, -3, 3, 2, 3, 99},     {-5, 7, 7, 6, 5, 5},
             {0, 0, 0, 0, 0, 0},   {99, 99, -10, 12, 12, 10}, {-8, 10, 10, 9, 8, 8},

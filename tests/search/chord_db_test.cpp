@@ -125,9 +125,7 @@ std::vector<Chord> firstPositionsOverTheirRoot(const fs::path& path) {
 // Where the fingering stands in a list, barre marks aside; -1 when it is not there.
 int rankOf(const FretList& frets, const std::vector<Voicing>& list) {
     for (std::size_t i = 0; i < list.size(); ++i) {
-        FretList found = list[i].frets;
-        for (int& v : found) v = std::abs(v);
-        if (found == frets) return static_cast<int>(i);
+        if (list[i].frets.frets() == frets) return static_cast<int>(i);
     }
     return -1;
 }

@@ -1,12 +1,12 @@
 #include "cli/dictionary.h"
 
-#include "cli/script_session.h"
 #include "cli/text_diagram.h"
 #include "music/chord_names.h"
 #include "music/fingering_names.h"
 #include "music/note_names.h"
 #include "music/plain_names.h"
 #include "music/text_encoding.h"
+#include "session/script_session.h"
 #include "sound/recording_midi_sink.h"
 #include "tuning/tunings.h"
 

@@ -1,8 +1,8 @@
 #include "cli/sheet_command.h"
 
-#include "cli/script_session.h"
 #include "music/note_names.h"
 #include "music/text_encoding.h"
+#include "session/script_session.h"
 #include "window/chord_sheet.h"
 
 #include <CLI/CLI.hpp>

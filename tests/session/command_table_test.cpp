@@ -25,8 +25,16 @@ class CommandTableTest : public ::testing::Test {
         return Json::parse(*output).value("error", std::string());
     }
 
+    // The error text of a refused line: why, and the line itself.
+    static std::string refusal(const std::string& why, const std::string& line) {
+        std::string text = why;
+        text += ": '";
+        text += line;
+        text += "'";
+        return text;
+    }
     static std::string notACommand(const std::string& line) {
-        return "not a command: '" + line + "'";
+        return refusal("not a command", line);
     }
 };
 
@@ -151,7 +159,7 @@ TEST_F(CommandTableTest, EachCommandRefusesItsArgumentInItsOwnWords) {
         {"reading 0", "no such reading"},
     };
     for (const auto& [line, why] : refusals) {
-        EXPECT_EQ(errorOf(line), why + ": '" + line + "'");
+        EXPECT_EQ(errorOf(line), refusal(why, line));
     }
     // Leading zeros are read; a sign only where the range has negative numbers.
     EXPECT_EQ(errorOf("root 007"), "");

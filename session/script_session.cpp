@@ -50,7 +50,7 @@ struct CommandLine {
     MainWindowModel& model;
     RecordingMidiSink& midi;
     const std::vector<std::string>& words; // the command word first
-    std::string_view rest;                 // the text after the command word and its blank
+    std::string_view rest; // the text after the command word and its blank, for kRestOfLine
 
     // Word `index` as a whole number within [low, high]; nothing when it is not one.
     std::optional<int> number(std::size_t index, int low, int high) const {
@@ -123,9 +123,9 @@ Answer press(const CommandLine& c, std::string_view first, std::string_view seco
 constexpr int kRestOfLine = -1;
 
 struct Command {
-    std::string_view word;
-    int arguments;
-    Answer (*run)(const CommandLine&);
+    std::string_view word;             // the line's first word
+    int arguments;                     // the words after it, or kRestOfLine
+    Answer (*run)(const CommandLine&); // reads its arguments and acts
 };
 
 using M = MainWindowModel;
@@ -280,6 +280,15 @@ constexpr std::array kCommands{
             }},
     Command{"naming", 0, [](const CommandLine& c) -> Answer { return print(namingJson(c.model)); }},
 };
+
+// A word twice in the table would leave its second handler unreachable.
+constexpr bool eachWordOnce() {
+    for (std::size_t i = 0; i < kCommands.size(); ++i)
+        for (std::size_t j = i + 1; j < kCommands.size(); ++j)
+            if (kCommands[i].word == kCommands[j].word) return false;
+    return true;
+}
+static_assert(eachWordOnce(), "two commands of the session share a word");
 
 const Command* findCommand(std::string_view word) {
     const auto command = std::find_if(kCommands.begin(), kCommands.end(),

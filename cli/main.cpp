@@ -1,7 +1,7 @@
 // tambrel-cli: the chord dictionary in a terminal, and the headless session of the window.
 #include "cli/dictionary.h"
-#include "cli/script_session.h"
 #include "cli/sheet_command.h"
+#include "session/script_session.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,5 +1,5 @@
 // A session of 1,000 random actions of the kind a user makes, searches included.
-#include "cli/script_session.h"
+#include "session/script_session.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,8 @@
 #include <QToolButton>
 #include <functional>
 
-#include "cli/script_session.h"
+#include "session/script_session.h"
+#include "session/session_json.h"
 #include "tests/app/window_fixture.h"
 
 namespace tambrel::testing {

@@ -1,6 +1,6 @@
 // Feeds arbitrary command streams, one command a line, to the headless session: whatever the
 // bytes, every line gives a result, an empty result or an error line, never a crash or a hang.
-#include "cli/script_session.h"
+#include "session/script_session.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The headless session: commands, the state object and error lines.
-#include "cli/script_session.h"
+#include "session/script_session.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The session's commands for the order of the diagrams, the common voicings and the
 // explanations, and the state keys they add.
-#include "cli/script_session.h"
+#include "session/script_session.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The session's commands of the chord language: symbols as typed, the fret list entry box, the
 // neck as an input, choosing a reading, and the "naming" line.
-#include "cli/script_session.h"
+#include "session/script_session.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

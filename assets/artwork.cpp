@@ -31,265 +31,128 @@ QFont artFont(int pixelSize, bool bold) {
     return font;
 }
 
-// A digit centred on `centre` by its ink, not by its line box, so that it sits in the middle
-// of a small disc whatever the font's ascent and descent are.
-void paintCentredDigit(QPainter& p, int digit, QPointF centre, int pixelSize, QColor ink) {
-    QPainterPath glyph;
-    glyph.addText(0, 0, artFont(pixelSize, true), QString::number(digit));
-    const QRectF inkBox = glyph.boundingRect();
-    glyph.translate(centre - inkBox.center());
-    p.setPen(Qt::NoPen);
-    p.setBrush(ink);
-    p.drawPath(glyph);
+QColor qtColour(Rgba colour) {
+    return {colour.red, colour.green, colour.blue, colour.alpha};
 }
 
-// Small deterministic generator for the wood grain, so that every run paints the same neck.
-class Grain {
-  public:
-    explicit Grain(std::uint32_t seed) : state_(seed) {}
-    double next() { // uniform in [0, 1)
-        state_ = state_ * 1664525u + 1013904223u;
-        return static_cast<double>(state_ >> 8) / static_cast<double>(1u << 24);
+QBrush qtBrush(const ArtPaint& paint) {
+    const auto withStops = [&paint](QGradient gradient) {
+        for (const ColourStop& stop : paint.stops)
+            gradient.setColorAt(stop.offset, qtColour(stop.colour));
+        return QBrush(gradient);
+    };
+    switch (paint.kind) {
+    case ArtPaint::Kind::None:
+        break;
+    case ArtPaint::Kind::Solid:
+        return {qtColour(paint.colour)};
+    case ArtPaint::Kind::Linear:
+        return withStops(QLinearGradient(QPointF(paint.start.x, paint.start.y),
+                                         QPointF(paint.end.x, paint.end.y)));
+    case ArtPaint::Kind::Radial:
+        return withStops(QRadialGradient(QPointF(paint.start.x, paint.start.y), paint.radius,
+                                         QPointF(paint.end.x, paint.end.y)));
     }
-    double between(double low, double high) { return low + (high - low) * next(); }
+    return {Qt::NoBrush};
+}
 
-  private:
-    std::uint32_t state_;
-};
+QPen qtPen(const ArtStroke& stroke) {
+    if (stroke.width <= 0) return {Qt::NoPen};
+    return {QBrush(qtColour(stroke.colour)), stroke.width, Qt::SolidLine,
+            stroke.roundCap ? Qt::RoundCap : Qt::SquareCap};
+}
 
-// ---------------------------------------------------------------- chord diagram pictures
+// One axis of a rectangle on whole device pixels, `dpr` of them to a unit, inside a picture
+// `extent` units long: a line one unit thick is as many whole device pixels thick wherever it
+// lies, and ends inside the picture; a wider band ends on the last whole pixel of the picture
+// at most.
+std::pair<qreal, qreal> devicePixelSpan(qreal at, qreal size, qreal extent, qreal dpr) {
+    const qreal last = std::floor(extent * dpr);
+    if (size <= 1) {
+        const qreal width = std::max<qreal>(1.0, std::round(dpr * size));
+        return {std::min(std::round(at * dpr), last - width) / dpr, width / dpr};
+    }
+    const qreal start = std::round(at * dpr);
+    return {start / dpr, (std::min(std::round((at + size) * dpr), last) - start) / dpr};
+}
 
-constexpr std::array<int, 6> kGridStringX{0, 11, 22, 33, 44, 55};
-constexpr std::array<int, 5> kGridFretY{18, 34, 50, 66, 82};
-
-void paintGrid(QPainter& p, QColor background, QColor ink) {
-    // Lines one pixel wide stay equally thick on screens with a fractional scale: each is a
-    // whole number of device pixels wide and starts on a device pixel.
+QRectF devicePixelRect(const QPainter& p, const ArtShape& shape, const ArtPicture& picture) {
     const QTransform device = p.deviceTransform();
     const qreal dpr = device.type() <= QTransform::TxScale && device.m11() > 0 ? device.m11() : 1.0;
-    const qreal width = std::max<qreal>(1.0, std::round(dpr));
-    const auto line = [&](qreal at, qreal extent) {
-        return std::min(std::round(at * dpr), std::floor(extent * dpr) - width) / dpr;
-    };
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(QRectF(0, 0, 56, 83), background);
-    const qreal bottom = line(kGridFretY.back(), 83) + width / dpr; // strings end on the last fret
-    for (int x : kGridStringX) p.fillRect(QRectF(line(x, 56), 0, width / dpr, bottom), ink);
-    p.fillRect(QRectF(0, 0, 56, std::round(3 * dpr) / dpr), ink); // the nut
-    for (int y : kGridFretY) p.fillRect(QRectF(0, line(y, 83), 56, width / dpr), ink);
+    const auto [x, width] = devicePixelSpan(shape.x, shape.width, picture.width, dpr);
+    const auto [y, height] = devicePixelSpan(shape.y, shape.height, picture.height, dpr);
+    return {x, y, width, height};
 }
 
-void paintFingerMark(QPainter& p, int digit) {
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    p.drawEllipse(QRectF(0, 0, 9, 9));
-    paintCentredDigit(p, digit, QPointF(4.5, 4.5), 8, Qt::white);
+// A text centred on the shape's point: by its ink, or across by its advance (squeezed to the
+// fit width, never stretched) and up and down by the capital height.
+QPainterPath centredText(const ArtShape& shape) {
+    const QFont font = artFont(static_cast<int>(shape.textSize), true);
+    const QString label = QString::fromStdString(shape.text);
+    QPainterPath path;
+    path.addText(0, 0, font, label);
+    if (shape.centre == ArtShape::TextCentre::Ink) {
+        path.translate(QPointF(shape.x, shape.y) - path.boundingRect().center());
+        return path;
+    }
+    const QFontMetricsF metrics(font);
+    const qreal advance = metrics.horizontalAdvance(label);
+    const qreal squeeze =
+        shape.fitWidth > 0 && advance > shape.fitWidth ? shape.fitWidth / advance : 1.0;
+    QTransform place;
+    place.translate(shape.x - advance * squeeze / 2, shape.y + metrics.capHeight() / 2);
+    place.scale(squeeze, 1.0);
+    return place.map(path);
 }
 
-void paintBarSegment(QPainter& p) {
-    // Segments overlap along a bar, so only its two ends show the rounding.
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    p.drawRoundedRect(QRectF(0, 0, 15, 4), 1.6, 1.6);
+QPainterPath qtPath(const std::vector<PathStep>& steps) {
+    QPainterPath path;
+    for (const PathStep& step : steps) {
+        const QPointF to(step.to.x, step.to.y);
+        switch (step.kind) {
+        case PathStep::Kind::Move:
+            path.moveTo(to);
+            break;
+        case PathStep::Kind::Line:
+            path.lineTo(to);
+            break;
+        case PathStep::Kind::Cubic:
+            path.cubicTo(QPointF(step.control1.x, step.control1.y),
+                         QPointF(step.control2.x, step.control2.y), to);
+            break;
+        }
+    }
+    return path;
 }
 
-void paintStringMark(QPainter& p, Artwork mark) {
-    p.setRenderHint(QPainter::Antialiasing);
-    switch (mark) {
-    case Artwork::omin1:
+void paintShape(QPainter& p, const ArtShape& shape, const ArtPicture& picture) {
+    p.setRenderHint(QPainter::Antialiasing, shape.edges == ArtShape::Edges::Smooth);
+    const QRectF box(shape.x, shape.y, shape.width, shape.height);
+    p.setPen(qtPen(shape.stroke));
+    p.setBrush(qtBrush(shape.fill));
+    switch (shape.kind) {
+    case ArtShape::Kind::Rect:
+        if (shape.radius > 0)
+            p.drawRoundedRect(box, shape.radius, shape.radius);
+        else if (shape.stroke.width > 0)
+            p.drawRect(box);
+        else
+            p.fillRect(shape.edges == ArtShape::Edges::DevicePixels
+                           ? devicePixelRect(p, shape, picture)
+                           : box,
+                       qtBrush(shape.fill));
+        break;
+    case ArtShape::Kind::Ellipse:
+        p.drawEllipse(box);
+        break;
+    case ArtShape::Kind::Path:
+        p.drawPath(qtPath(shape.path));
+        break;
+    case ArtShape::Kind::Text:
         p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QRectF(0, 0, 6, 6));
-        break;
-    case Artwork::omin2:
-        p.setPen(QPen(Qt::black, 1.1));
-        p.setBrush(Qt::white);
-        p.drawEllipse(QRectF(0.55, 0.55, 4.9, 4.9));
-        break;
-    default: // the cross of a muted string
-        p.setPen(QPen(Qt::black, 1.3, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(0.75, 0.75), QPointF(5.25, 5.25));
-        p.drawLine(QPointF(5.25, 0.75), QPointF(0.75, 5.25));
+        p.drawPath(centredText(shape));
         break;
     }
-}
-
-// ---------------------------------------------------------------- neck pictures
-
-constexpr int kNeckWidth = 625;
-constexpr int kNeckHeight = 85;
-constexpr int kNutEnd = 9; // last pixel column of the nut
-constexpr std::array<int, 24> kFretWireX{59,  104, 144, 180, 213, 245, 275, 303,
-                                         329, 355, 380, 403, 425, 446, 467, 487,
-                                         507, 527, 546, 563, 579, 594, 607, 619};
-// Pixel row of each string, string 0 (lowest) first: the highest string is at the top.
-constexpr std::array<int, 6> kNeckStringY{76, 62, 48, 34, 20, 7};
-
-void paintWoodGrain(QPainter& p, std::uint32_t seed, QColor light, QColor dark) {
-    Grain grain(seed);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 110; ++i) {
-        const double y = grain.between(0.5, kNeckHeight - 0.5);
-        const double x0 = grain.between(-120, kNeckWidth - 20);
-        const double length = grain.between(80, 320);
-        QColor colour = grain.next() < 0.45 ? light : dark;
-        colour.setAlpha(static_cast<int>(colour.alpha() * grain.between(0.5, 1.0)));
-        QPainterPath line(QPointF(x0, y));
-        line.cubicTo(QPointF(x0 + length / 3, y + grain.between(-1.4, 1.4)),
-                     QPointF(x0 + 2 * length / 3, y + grain.between(-1.4, 1.4)),
-                     QPointF(x0 + length, y + grain.between(-1.0, 1.0)));
-        p.setPen(QPen(colour, grain.between(0.35, 1.1)));
-        p.drawPath(line);
-    }
-}
-
-void paintPositionDot(QPainter& p, QPointF centre) {
-    QRadialGradient pearl(centre, 4.0, centre + QPointF(-1.2, -1.2));
-    pearl.setColorAt(0.0, QColor(255, 253, 246));
-    pearl.setColorAt(0.6, QColor(228, 222, 206));
-    pearl.setColorAt(1.0, QColor(186, 178, 160));
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0, 0, 0, 90), 0.6));
-    p.setBrush(pearl);
-    p.drawEllipse(centre, 3.8, 3.8);
-}
-
-void paintPositionDots(QPainter& p) {
-    const auto spaceCentre = [](int fret) {
-        const int left = fret == 1 ? kNutEnd : kFretWireX[fret - 2];
-        return (left + kFretWireX[fret - 1] + 1) / 2.0;
-    };
-    for (int fret : {3, 5, 7, 9, 15, 17, 19, 21})
-        paintPositionDot(p, QPointF(spaceCentre(fret), 41.5 + 0.5)); // between strings 2 and 3
-    for (int fret : {12, 24}) {
-        paintPositionDot(p, QPointF(spaceCentre(fret), 27.5 + 0.5)); // between strings 3 and 4
-        paintPositionDot(p, QPointF(spaceCentre(fret), 55.5 + 0.5)); // between strings 1 and 2
-    }
-}
-
-void paintFretWires(QPainter& p, QColor crown, QColor flank) {
-    p.setRenderHint(QPainter::Antialiasing, false);
-    for (int x : kFretWireX) {
-        p.fillRect(QRectF(x - 1, 0, 1, kNeckHeight), flank);
-        p.fillRect(QRectF(x, 0, 1, kNeckHeight), crown);
-        if (x + 1 < kNeckWidth) p.fillRect(QRectF(x + 1, 0, 1, kNeckHeight), QColor(0, 0, 0, 95));
-    }
-}
-
-void paintNut(QPainter& p) {
-    p.setRenderHint(QPainter::Antialiasing, false);
-    QLinearGradient bone(0, 0, kNutEnd + 1, 0);
-    bone.setColorAt(0.0, QColor(214, 204, 178));
-    bone.setColorAt(0.35, QColor(248, 243, 228));
-    bone.setColorAt(1.0, QColor(218, 208, 182));
-    p.fillRect(QRectF(0, 0, kNutEnd + 1, kNeckHeight), bone);
-    p.fillRect(QRectF(kNutEnd + 1, 0, 1, kNeckHeight), QColor(0, 0, 0, 120));
-}
-
-void paintBoardEdges(QPainter& p, QColor binding) {
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(QRectF(0, 0, kNeckWidth, 1), binding);
-    p.fillRect(QRectF(0, kNeckHeight - 1, kNeckWidth, 1), binding);
-    p.fillRect(QRectF(0, 1, kNeckWidth, 1), QColor(0, 0, 0, 70));
-    p.fillRect(QRectF(0, kNeckHeight - 2, kNeckWidth, 1), QColor(0, 0, 0, 70));
-}
-
-// A plain string: a light line with a soft shadow on the board below it.
-void paintPlainString(QPainter& p, int row, double width, QColor colour) {
-    const double centre = row + 0.5;
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(QRectF(kNutEnd + 1, centre + width / 2 + 0.4, kNeckWidth - kNutEnd - 1, 1.0),
-               QColor(0, 0, 0, 80));
-    QLinearGradient body(0, centre - width / 2, 0, centre + width / 2);
-    body.setColorAt(0.0, colour.lighter(112));
-    body.setColorAt(1.0, colour.darker(118));
-    p.fillRect(QRectF(0, centre - width / 2, kNeckWidth, width),
-               width > 1.2 ? QBrush(body) : QBrush(colour));
-}
-
-// A wound string: copper with the slanted turns of its winding.
-void paintWoundString(QPainter& p, int row, double width) {
-    const double centre = row + 0.5;
-    const double top = centre - width / 2;
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(QRectF(kNutEnd + 1, centre + width / 2 + 0.4, kNeckWidth - kNutEnd - 1, 1.0),
-               QColor(0, 0, 0, 90));
-    QLinearGradient copper(0, top, 0, top + width);
-    copper.setColorAt(0.0, QColor(246, 190, 128));
-    copper.setColorAt(0.45, QColor(200, 124, 62));
-    copper.setColorAt(1.0, QColor(120, 66, 28));
-    p.fillRect(QRectF(0, top, kNeckWidth, width), copper);
-    QPainterPath turns;
-    for (double x = 0; x < kNeckWidth; x += 1.8) {
-        turns.moveTo(x, top);
-        turns.lineTo(x + 1.1, top + width);
-    }
-    p.setPen(QPen(QColor(92, 46, 16, 150), 0.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(turns);
-}
-
-void paintNeck(QPainter& p, bool electric) {
-    // The grain and the strings run past the edges; the picture ends at its size.
-    p.setClipRect(QRectF(0, 0, kNeckWidth, kNeckHeight),
-                  p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    QLinearGradient board(0, 0, 0, kNeckHeight);
-    if (electric) { // ebony
-        board.setColorAt(0.0, QColor(46, 36, 32));
-        board.setColorAt(0.5, QColor(28, 22, 20));
-        board.setColorAt(1.0, QColor(42, 33, 29));
-    } else { // rosewood
-        board.setColorAt(0.0, QColor(96, 58, 38));
-        board.setColorAt(0.5, QColor(68, 41, 27));
-        board.setColorAt(1.0, QColor(88, 53, 35));
-    }
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(QRectF(0, 0, kNeckWidth, kNeckHeight), board);
-    if (electric)
-        paintWoodGrain(p, 0x5eedu, QColor(150, 130, 115, 22), QColor(0, 0, 0, 60));
-    else
-        paintWoodGrain(p, 0xa11ceu, QColor(196, 140, 100, 34), QColor(24, 12, 6, 70));
-    paintBoardEdges(p, electric ? QColor(236, 230, 212) : QColor(120, 78, 52));
-    paintPositionDots(p);
-    if (electric)
-        paintFretWires(p, QColor(236, 236, 232), QColor(150, 150, 146));
-    else
-        paintFretWires(p, QColor(226, 220, 204), QColor(150, 140, 120));
-    paintNut(p);
-
-    if (electric) {
-        constexpr std::array<double, 3> kPlainWidth{1.5, 1.2, 1.0}; // strings 3, 4, 5
-        constexpr std::array<double, 3> kWoundWidth{2.8, 2.4, 2.0}; // strings 0, 1, 2
-        for (int s = 0; s < 3; ++s) paintWoundString(p, kNeckStringY[s], kWoundWidth[s]);
-        for (int s = 3; s < 6; ++s)
-            paintPlainString(p, kNeckStringY[s], kPlainWidth[s - 3], QColor(226, 229, 234));
-    } else {
-        // Nylon: bass strings silvery, trebles the colour of clear nylon.
-        constexpr std::array<double, 6> kWidth{2.6, 2.2, 1.8, 1.6, 1.3, 1.0};
-        for (int s = 0; s < 6; ++s)
-            paintPlainString(p, kNeckStringY[s], kWidth[s],
-                             s < 3 ? QColor(222, 222, 216) : QColor(242, 236, 220));
-    }
-}
-
-// A blue ball on the neck, with its finger number when it has one (0: none).
-void paintBall(QPainter& p, QRectF box, int digit) {
-    // A mark's top edge is six pixels above its string, so the ball sits a little below the
-    // middle of its box to lie on the string.
-    const double radius = 5.2; // and a 0.8 outline
-    const QPointF centre(box.center().x(), box.center().y() + 0.2);
-    QRadialGradient blue(centre, radius, centre + QPointF(-radius * 0.38, -radius * 0.42));
-    blue.setColorAt(0.0, QColor(150, 198, 255));
-    blue.setColorAt(0.45, QColor(42, 112, 226));
-    blue.setColorAt(1.0, QColor(14, 52, 152));
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(6, 26, 88), 0.8));
-    p.setBrush(blue);
-    p.drawEllipse(centre, radius, radius);
-    if (digit > 0) paintCentredDigit(p, digit, centre, 9, Qt::white);
 }
 
 // ---------------------------------------------------------------- application icon
@@ -469,87 +332,21 @@ template <typename PaintFn> QPixmap renderPixmap(QSize logical, qreal dpr, Paint
 // ---------------------------------------------------------------- public API
 
 QSize artworkSize(Artwork artwork) {
-    switch (artwork) {
-    case Artwork::braco:
-    case Artwork::braco2:
-        return {56, 83};
-    case Artwork::dedo1:
-    case Artwork::dedo2:
-    case Artwork::dedo3:
-    case Artwork::dedo4:
-        return {9, 9};
-    case Artwork::dedo6:
-        return {15, 4};
-    case Artwork::omin1:
-    case Artwork::omin2:
-    case Artwork::x:
-        return {6, 6};
-    case Artwork::ImageBracoEletrico:
-    case Artwork::Image5:
-        return {kNeckWidth, kNeckHeight};
-    case Artwork::d0:
-        return {12, 12};
-    case Artwork::d1:
-    case Artwork::d2:
-    case Artwork::d3:
-    case Artwork::d4:
-        return {13, 12};
-    }
-    return {};
+    const ArtPicture& picture = artworkPicture(artwork);
+    return {picture.width, picture.height};
 }
 
 void paintArtwork(QPainter& painter, Artwork artwork, QPoint at) {
+    paintPicture(painter, artworkPicture(artwork), at);
+}
+
+void paintPicture(QPainter& painter, const ArtPicture& picture, QPoint at) {
     painter.save();
     painter.translate(at);
-    switch (artwork) {
-    case Artwork::braco:
-        paintGrid(painter, QColor(252, 252, 252), Qt::black);
-        break;
-    case Artwork::braco2:
-        paintGrid(painter, QColor(236, 233, 216), QColor(18, 18, 12));
-        break;
-    case Artwork::dedo1:
-        paintFingerMark(painter, 1);
-        break;
-    case Artwork::dedo2:
-        paintFingerMark(painter, 2);
-        break;
-    case Artwork::dedo3:
-        paintFingerMark(painter, 3);
-        break;
-    case Artwork::dedo4:
-        paintFingerMark(painter, 4);
-        break;
-    case Artwork::dedo6:
-        paintBarSegment(painter);
-        break;
-    case Artwork::omin1:
-    case Artwork::omin2:
-    case Artwork::x:
-        paintStringMark(painter, artwork);
-        break;
-    case Artwork::ImageBracoEletrico:
-        paintNeck(painter, false);
-        break;
-    case Artwork::Image5:
-        paintNeck(painter, true);
-        break;
-    case Artwork::d0:
-        paintBall(painter, QRectF(0, 0, 12, 12), 0);
-        break;
-    case Artwork::d1:
-        paintBall(painter, QRectF(0, 0, 13, 12), 1);
-        break;
-    case Artwork::d2:
-        paintBall(painter, QRectF(0, 0, 13, 12), 2);
-        break;
-    case Artwork::d3:
-        paintBall(painter, QRectF(0, 0, 13, 12), 3);
-        break;
-    case Artwork::d4:
-        paintBall(painter, QRectF(0, 0, 13, 12), 4);
-        break;
-    }
+    if (picture.clipped)
+        painter.setClipRect(QRectF(0, 0, picture.width, picture.height),
+                            painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    for (const ArtShape& shape : picture.shapes) paintShape(painter, shape, picture);
     painter.restore();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The program's pictures, painted with QPainter primitives at their logical sizes. Painted
+// The program's pictures (their shapes in artwork_shapes.h), painted with QPainter at their
+// logical sizes. Painted
 // straight onto a widget they are sharp at every device pixel ratio; a pixmap made for a given
 // ratio is sharp on a screen of that ratio.
 #include <QIcon>
@@ -10,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "assets/artwork_names.h"
+#include "assets/artwork_shapes.h"
 
 class QPainter;
 
@@ -23,6 +24,8 @@ QSize artworkSize(Artwork artwork);
 // Paints the picture with its top-left corner at `at` (logical pixels of the painter). Leaves
 // the painter's state as it found it.
 void paintArtwork(QPainter& painter, Artwork artwork, QPoint at);
+// The same for any picture described by its shapes.
+void paintPicture(QPainter& painter, const ArtPicture& picture, QPoint at);
 
 // The picture as a pixmap of artworkSize() logical pixels for a screen of pixel ratio `dpr`;
 // transparent where the picture paints nothing.

@@ -1,9 +1,6 @@
 #include "assets/mark_labels.h"
 
-#include <QFont>
-#include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmapCache>
 
 #include "assets/artwork.h"
@@ -11,58 +8,6 @@
 namespace tambrel {
 
 namespace {
-
-constexpr int kDiscSize = 11;
-constexpr int kCaptionWidth = 16;
-constexpr int kCaptionHeight = 8;
-
-QFont labelFont(int pixelSize) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    return font;
-}
-
-// The label as a path, centred on `centre` by its advance across and its cap height up and
-// down, so that "b7" and "C#" sit as a reader expects, whatever their ink.
-QPainterPath centredLabel(const QString& label, QPointF centre, int pixelSize, qreal width) {
-    const QFont font = labelFont(pixelSize);
-    const QFontMetricsF metrics(font);
-    QPainterPath path;
-    path.addText(0, 0, font, label);
-    const qreal advance = metrics.horizontalAdvance(label);
-    // Squeezed across when it is wider than the room, never stretched.
-    const qreal squeeze = advance > width ? width / advance : 1.0;
-    QTransform place;
-    place.translate(centre.x() - advance * squeeze / 2, centre.y() + metrics.capHeight() / 2);
-    place.scale(squeeze, 1.0);
-    return place.map(path);
-}
-
-// Longer labels get smaller letters: one character fills the disc, three ("b13") still fit.
-int discTextSize(const QString& label) {
-    switch (label.size()) {
-    case 0:
-    case 1:
-        return 8;
-    case 2:
-        return 7;
-    default:
-        return 6;
-    }
-}
-
-// Paints in black on the picture's own coordinates, leaving the painter as it was.
-template <typename PaintFn> void paintInBlack(QPainter& painter, QPoint at, PaintFn paint) {
-    painter.save();
-    painter.translate(at);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    paint();
-    painter.restore();
-}
 
 QPixmap cached(const QString& kind, const QString& label, qreal dpr, QSize size,
                void (*paint)(QPainter&, const QString&, QPoint)) {
@@ -78,36 +23,31 @@ QPixmap cached(const QString& kind, const QString& label, qreal dpr, QSize size,
 } // namespace
 
 QSize labelledMarkSize() {
-    return {kDiscSize, kDiscSize};
+    const ArtPicture disc = labelledMarkPicture("");
+    return {disc.width, disc.height};
 }
 
 QSize stringCaptionSize() {
-    return {kCaptionWidth, kCaptionHeight};
+    const ArtPicture caption = stringCaptionPicture("");
+    return {caption.width, caption.height};
 }
 
 QPoint labelledMarkCorner(QPoint fingerMark) {
-    return fingerMark - QPoint(1, 1);
+    const PixelPoint corner = labelledMarkCorner(fingerMark.x(), fingerMark.y());
+    return {corner.x, corner.y};
 }
 
 QPoint stringCaptionCorner(QPoint stringMark) {
-    // Centred under the 6-unit mark, a unit below it.
-    return stringMark + QPoint(3 - kCaptionWidth / 2, 7);
+    const PixelPoint corner = stringCaptionCorner(stringMark.x(), stringMark.y());
+    return {corner.x, corner.y};
 }
 
 void paintLabelledMark(QPainter& painter, const QString& label, QPoint at) {
-    paintInBlack(painter, at, [&] {
-        painter.drawEllipse(QRectF(0, 0, kDiscSize, kDiscSize));
-        painter.setBrush(Qt::white);
-        painter.drawPath(centredLabel(label, QPointF(kDiscSize / 2.0, kDiscSize / 2.0),
-                                      discTextSize(label), kDiscSize - 1.5));
-    });
+    paintPicture(painter, labelledMarkPicture(label.toStdString()), at);
 }
 
 void paintStringCaption(QPainter& painter, const QString& label, QPoint at) {
-    paintInBlack(painter, at, [&] {
-        painter.drawPath(centredLabel(label, QPointF(kCaptionWidth / 2.0, kCaptionHeight / 2.0), 7,
-                                      kCaptionWidth));
-    });
+    paintPicture(painter, stringCaptionPicture(label.toStdString()), at);
 }
 
 QPixmap cachedLabelledMarkPixmap(const QString& label, qreal dpr) {

@@ -1,7 +1,8 @@
 #pragma once
 // The labelled marks of a chord diagram whose dots carry note names or intervals: a black
 // disc with a short white label in place of a finger mark, and a small black label under an
-// open string's ring. Painted as vectors at their logical sizes, like the other artwork.
+// open string's ring, as described in artwork_shapes.h. Painted as vectors at their logical
+// sizes, like the other artwork.
 #include <QPixmap>
 #include <QPoint>
 #include <QSize>

@@ -1,11 +1,19 @@
 #pragma once
 // What a chord diagram or the neck view is drawn with: named artwork pictures placed at a
 // point, and text. The window paints through Qt; tests record the calls.
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "assets/artwork_names.h"
 
 namespace tambrel {
+
+// Where a text `width` units wide that would start at x starts instead so that a unit of white
+// stays between it and `right`: what drawTextLeftOf does with the width its painter measures.
+inline int leftClearOf(double width, int x, int right) {
+    return std::min(x, right - 1 - static_cast<int>(std::ceil(width)));
+}
 
 class DiagramPainter {
   public:

@@ -8,9 +8,6 @@
 #include "assets/artwork.h"
 #include "assets/mark_labels.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace tambrel {
 
 namespace {
@@ -83,9 +80,8 @@ void QtDiagramPainter::drawText(const std::string& text, int x, int y) {
 int QtDiagramPainter::textLeftOf(const std::string& text, int x, int right) {
     // The exact advance, not the rounded one: glyphs are placed at fractional positions on
     // screens that scale by 1.25 or 1.5.
-    const auto width = static_cast<int>(
-        std::ceil(QFontMetricsF(textFont()).horizontalAdvance(QString::fromStdString(text))));
-    return std::min(x, right - 1 - width);
+    return leftClearOf(QFontMetricsF(textFont()).horizontalAdvance(QString::fromStdString(text)), x,
+                       right);
 }
 
 void QtDiagramPainter::drawTextLeftOf(const std::string& text, int x, int y, int right) {

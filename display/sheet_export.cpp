@@ -1,4 +1,4 @@
-// The file writers of a chord sheet: PNG and PDF painted with QPainter, SVG from sheet_svg.cpp,
+// The file writers of a chord sheet: PNG and PDF painted with QPainter, SVG from sheet_svg.h,
 // each saved through QSaveFile so that a file is written whole or not at all.
 #include "display/sheet_export.h"
 
@@ -16,6 +16,7 @@
 
 #include "display/qt_sheet_painter.h"
 #include "display/sheet_pictures.h"
+#include "display/sheet_svg.h"
 
 namespace tambrel {
 
@@ -76,6 +77,14 @@ std::string sheetFormatSuffix(SheetFormat format) {
         break;
     }
     return "svg";
+}
+
+std::optional<QByteArray> sheetSvg(const std::vector<SheetDiagram>& diagrams,
+                                   const SheetExportOptions& options,
+                                   const SheetProgress& progress) {
+    std::optional<std::string> document = sheetSvgDocument(diagrams, options, progress);
+    if (!document) return std::nullopt;
+    return QByteArray::fromStdString(*document);
 }
 
 std::optional<QImage> sheetImage(const std::vector<SheetDiagram>& diagrams,

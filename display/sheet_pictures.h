@@ -13,8 +13,8 @@ class QPagedPaintDevice;
 
 namespace tambrel {
 
-// The SVG document of the sheet: the diagrams in a grid of `options.perRow` columns, each one
-// group (class "chord-diagram") whose <title> is its name and fret text. None when cancelled.
+// The SVG document of the sheet (sheetSvgDocument of sheet_svg.h) as Qt's bytes. None when
+// cancelled.
 std::optional<QByteArray> sheetSvg(const std::vector<SheetDiagram>& diagrams,
                                    const SheetExportOptions& options,
                                    const SheetProgress& progress = {});

@@ -8,7 +8,7 @@
 
 namespace tambrel {
 
-std::string chordDiagramSvg(const FretList& frets, DotLabels labels, const DiagramNotes& notes,
+std::string chordDiagramSvg(const Fretting& frets, DotLabels labels, const DiagramNotes& notes,
                             bool leftHanded) {
     SvgPainter painter;
     painter.fillRect(0, 0, kCellWidth, kCellHeight, {255, 255, 255, 255});
@@ -17,7 +17,7 @@ std::string chordDiagramSvg(const FretList& frets, DotLabels labels, const Diagr
                             "A chord diagram drawn by Tambrel");
 }
 
-std::string neckSvg(const FretList& frets, bool electric) {
+std::string neckSvg(const Fretting& frets, bool electric) {
     SvgPainter painter;
     showOnNeck(painter, frets, electric);
     const ArtPicture& neck =

@@ -5,14 +5,15 @@
 
 #include "display/dot_labels.h"
 #include "music/fretboard.h"
+#include "music/fretting.h"
 
 namespace tambrel {
 
 // The 100 x 130 cell of drawChordDiagram, in the normal style, on white.
-std::string chordDiagramSvg(const FretList& frets, DotLabels labels = DotLabels::Fingers,
+std::string chordDiagramSvg(const Fretting& frets, DotLabels labels = DotLabels::Fingers,
                             const DiagramNotes& notes = {}, bool leftHanded = false);
 
 // The 625 x 85 neck picture with the marks of `frets`, as showOnNeck draws them.
-std::string neckSvg(const FretList& frets, bool electric);
+std::string neckSvg(const Fretting& frets, bool electric);
 
 } // namespace tambrel

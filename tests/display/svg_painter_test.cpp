@@ -101,12 +101,11 @@ FretList fretsOfDiagram(const ReadSvg& read) {
     return frets;
 }
 
-FretList unmarked(FretList frets) {
-    for (int& v : frets) v = std::abs(v);
-    return frets;
+FretList unmarked(const Fretting& frets) {
+    return frets.frets();
 }
 
-bool holdsWithFourFingers(const FretList& frets) {
+bool holdsWithFourFingers(const Fretting& frets) {
     const Fingering fingering = fingeringOf(frets);
     for (int i = 0; i < fingering.placementCount; ++i)
         if (fingering.placements[i].finger > 4) return false;

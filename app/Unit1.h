@@ -1,37 +1,23 @@
 #pragma once
 // The main window. Every control hands its event to the window model and the window then shows
-// the model's state again: the behaviour lives in the model alone.
+// the model's state again: the behaviour lives in the model alone. The window composes its
+// panels, each of which builds its controls, forwards their events and shows its part of the
+// model's state.
 #include <QMainWindow>
-#include <array>
+#include <functional>
 #include <memory>
-#include <vector>
 
 #include "app/deferred_midi_sink.h"
 #include "app/midi_output.h"
 #include "window/main_window_model.h"
 
-class QAction;
-class QActionGroup;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QMenu;
-class QScrollArea;
-class QSlider;
-class QSplitter;
-class QStackedWidget;
-class QToolButton;
-
 namespace tambrel {
-class NeckView;
-class PickGrid;
-class ResultsCanvas;
+class BottomPanels;
+class ChordColumn;
+class MainMenus;
+class ResultsPanel;
 class SheetTools;
 class SideScrollPanel;
-class TensionList;
 } // namespace tambrel
 
 class TForm2;
@@ -66,113 +52,33 @@ class TForm1 : public QMainWindow {
 
   private:
     QWidget* buildBanner();
-    QWidget* buildChordColumn();
-    QWidget* buildChordEntry();
-    QWidget* buildResults();
-    QWidget* buildBottomPanel();
-    QWidget* buildInfoPanel();
-    QWidget* buildOptionsPanel();
-    QWidget* buildTuningPanel();
-    QWidget* buildCheckPanel();
-    QWidget* buildOrderPanel();
-    QWidget* buildSoundPanel();
-    QWidget* buildNamingPanel();
-    void buildMenus();
-    void buildMidiOutputMenu();
-    // Lists the devices as they are now, the one in use checked.
-    void listMidiOutputs();
+    // The results over the bottom panels, in a splitter.
+    QWidget* buildMainArea();
     void buildStatusBar();
     void connectControls();
 
-    // Runs one handler of the model, shows the new state, and reports an error that escaped
-    // the handler in the toolkit's error box.
-    template <typename Handler> void forward(Handler&& handler);
+    // The window's one path from a control to the model: runs one operation of the model,
+    // shows the new state, and reports an error that escaped the operation in the toolkit's
+    // error box.
+    void forward(const std::function<void()>& operation);
     void showModelState();
-    void showNoteGrid(tambrel::PickGrid* grid, const tambrel::NoteGrid& state);
-    // Measures the chord column the chord names need, once they are known, and widens it as far
-    // as the window's width allows.
-    void fitChordColumn();
+    // What a standard symbol left out, and what naming a fingering has to say.
+    void showStatus(const tambrel::WindowState& w);
+    // The chord column takes what the window's width leaves beside the bottom panels.
     void followWindowWidth(int windowWidth);
     // The results area follows the viewport's width while the window is shown.
     void followResultsWidth();
 
     // The model's MIDI goes through this gate, which holds it until the window is painted.
     tambrel::DeferredMidiSink midiGate_;
-    tambrel::MidiOutput* midiOutput_ = nullptr;
     std::unique_ptr<tambrel::MainWindowModel> model_;
     TForm2* form2_ = nullptr;
     // The chord sheet: its panel, and export, print and copy of the diagrams.
     tambrel::SheetTools* sheetTools_ = nullptr;
 
-    // Chord entry.
-    QLineEdit* EditAcorde = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    tambrel::PickGrid* StringGridAcorde = nullptr;
-    tambrel::PickGrid* StringGridBaixo = nullptr;
-    tambrel::PickGrid* StringGrid1 = nullptr;
-    tambrel::TensionList* CheckListBox1 = nullptr;
-    QStackedWidget* chordLists_ = nullptr;
-    QToolButton* SpeedButton5 = nullptr;
-    QToolButton* SpeedButton6 = nullptr;
-    QToolButton* SpeedButton7 = nullptr;
-    QToolButton* SpeedButton8 = nullptr;
-    QToolButton* SpeedButton9 = nullptr;
-    QToolButton* SpeedButton10 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QSplitter* Splitter3 = nullptr;
-    QWidget* chordColumn_ = nullptr; // Panel1
-    int namesColumnWidth_ = 0;
-
-    // Results.
-    QScrollArea* ScrollBoxViolao = nullptr;
-    tambrel::ResultsCanvas* Image1 = nullptr;
-    // What the diagrams in the scroll box were searched for.
-    tambrel::SearchedFor shownSearch_;
-    QSplitter* Splitter2 = nullptr;
-    tambrel::SideScrollPanel* bottomPanels_ = nullptr; // PanelBraco, scrolling on a small screen
-    QLineEdit* Edit1 = nullptr;
-    QLabel* LabelTotal = nullptr;
-
-    // Options.
-    QComboBox* ComboBox1 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QCheckBox* CheckBoxOmit3 = nullptr;
-    QCheckBox* CheckBoxOmit5 = nullptr;
-    QCheckBox* CheckBoxNSI = nullptr;
-    QCheckBox* CheckBoxCanhoto = nullptr;
-    QCheckBox* CheckBoxPestanas = nullptr;
-    QComboBox* ComboBoxOrder = nullptr;  // "Position" or "Easiest first"
-    QCheckBox* CheckBoxCommon = nullptr; // "Common voicings"
-
-    // Tuning.
-    QToolButton* ToolButton5 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    std::vector<QAction*> tuningItems_;
-    std::array<QSlider*, 6> trackBars_{};
-    std::array<QLabel*, 6> tunerLabels_{};
-
-    // Neck and sound.
-    QComboBox* ComboBoxPatch = nullptr;
-    QSlider* TrackBarTempoAcorde = nullptr;
-    QToolButton* SpeedButton11 = nullptr;
-    QToolButton* SpeedButton12 = nullptr;
-    tambrel::NeckView* Image2 = nullptr;
-    // Naming a fingering: the toggle that makes the neck an input, the fret list entry box
-    // and the readings of what is entered.
-    QToolButton* SpeedButtonNeckInput = nullptr;
-    QLineEdit* EditFrets = nullptr;
-    QListWidget* ListBoxReadings = nullptr;
-    // The chord's plain name over the results.
-    QLabel* LabelPlainName = nullptr;
-
-    // Menu.
-    QMenu* Arquivo1 = nullptr;
-    QMenu* midiOutputMenu_ = nullptr;
-    QActionGroup* midiOutputGroup_ = nullptr;
-    QAction* Sair1 = nullptr;
-    QAction* Sobre1 = nullptr;
-
-    std::vector<std::string> shownChordNames_;
-    std::vector<std::string> shownReadings_;
-    std::string shownFretList_;
+    std::unique_ptr<tambrel::ChordColumn> chordColumn_; // Panel1
+    std::unique_ptr<tambrel::ResultsPanel> results_;    // PanelScrollBox
+    std::unique_ptr<tambrel::BottomPanels> bottom_;     // PanelBraco
+    tambrel::SideScrollPanel* bottomPanels_ = nullptr;  // scrolling on a small screen
+    std::unique_ptr<tambrel::MainMenus> menus_;
 };

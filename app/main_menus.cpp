@@ -1,0 +1,56 @@
+#include "app/main_menus.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <string>
+#include <vector>
+
+#include "app/midi_output.h"
+
+namespace tambrel {
+
+MainMenus::MainMenus(QMainWindow& window) {
+    QMenuBar* bar = window.menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    Arquivo1 = bar->addMenu(QStringLiteral("File"));
+    Arquivo1->setObjectName(QStringLiteral("Arquivo1"));
+    Sair1 = Arquivo1->addAction(QStringLiteral("&Close"));
+    Sair1->setObjectName(QStringLiteral("Sair1"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Ajuda1"));
+    Sobre1 = help->addAction(QStringLiteral("&About"));
+    Sobre1->setObjectName(QStringLiteral("Sobre1"));
+}
+
+void MainMenus::addMidiOutputs(MidiOutput& output) {
+    midiOutput_ = &output;
+    if (output.deviceNames().empty()) return;
+    midiOutputMenu_ = new QMenu(QStringLiteral("MIDI output"), Arquivo1);
+    midiOutputMenu_->setObjectName(QStringLiteral("MidiOutputMenu"));
+    midiOutputGroup_ = new QActionGroup(midiOutputMenu_);
+    Arquivo1->insertMenu(Sair1, midiOutputMenu_);
+    Arquivo1->insertSeparator(Sair1);
+    // Ports come and go while the program runs: the list is made afresh each time it opens.
+    QObject::connect(midiOutputMenu_, &QMenu::aboutToShow, midiOutputMenu_,
+                     [this] { listMidiOutputs(); });
+    listMidiOutputs();
+}
+
+void MainMenus::listMidiOutputs() {
+    midiOutputMenu_->clear();
+    const std::vector<std::string> names = midiOutput_->deviceNames();
+    const int selected = midiOutput_->selectedDevice();
+    for (int index = 0; index < static_cast<int>(names.size()); ++index) {
+        QAction* item = midiOutputMenu_->addAction(QString::fromStdString(names[index]));
+        item->setCheckable(true);
+        item->setChecked(index == selected);
+        midiOutputGroup_->addAction(item);
+        QObject::connect(item, &QAction::triggered, midiOutputMenu_,
+                         [output = midiOutput_, index] { output->selectDevice(index); });
+    }
+}
+
+} // namespace tambrel

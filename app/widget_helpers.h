@@ -1,0 +1,43 @@
+#pragma once
+// The small pieces the window's panels are made of, and the updates that show the model's state
+// in a control: each changes the control only where the state differs from what it shows, and
+// without the control reporting the change as the user's.
+#include <QFrame>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QSlider;
+class QToolButton;
+
+namespace tambrel {
+
+// A text of the model (Windows-1252) as the toolkit shows it.
+QString shown(const std::string& cp1252);
+
+// A flat, checkable text button of a fixed size that never takes the focus.
+QToolButton* speedButton(const char* name, const QString& caption, int width, int height);
+// A raised frame of a fixed size: one panel of the bottom row.
+QFrame* raisedPanel(const char* name, int width, int height);
+// A sunken line between controls.
+QFrame* bevel(const char* name, QFrame::Shape shape);
+QLabel* label(const char* name, const QString& caption);
+QCheckBox* checkBox(const char* name, const QString& caption, const QString& hint = {});
+// A drop-down list of fixed items.
+QComboBox* pickList(const char* name, const QStringList& items, const QString& hint);
+
+void setText(QLineEdit* edit, const QString& text);
+void setText(QLabel* label, const QString& text);
+void setChecked(QAbstractButton* button, bool checked);
+void setCurrentIndex(QComboBox* combo, int index);
+void setValue(QSlider* slider, int value);
+// Fills `list` with `items` afresh, each with its text as hint, for long items in a narrow list.
+void setItems(QListWidget* list, const QStringList& items);
+
+} // namespace tambrel

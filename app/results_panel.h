@@ -41,7 +41,7 @@ class ResultsPanel {
     ResultsCanvas* Image1 = nullptr;
     QLabel* LabelPlainName = nullptr;
     // What the diagrams in the scroll box were searched for.
-    SearchedFor shownSearch_;
+    ChordQuery shownSearch_;
     MainWindowModel* model_ = nullptr;
     ModelForward forward_;
 };

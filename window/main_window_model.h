@@ -139,9 +139,6 @@ struct WindowState {
     std::string namingMessage; // a bad fret list, "no notes", or whether a search found it
 };
 
-// What a search was run for: the chord, everything else it read, and the order asked for.
-using SearchedFor = ChordQuery;
-
 class MainWindowModel {
   public:
     // Creates the window as start-up does: the tables, C major over C and the first search
@@ -216,7 +213,7 @@ class MainWindowModel {
 
     // What the results on show were searched for: a view tells another chord, tuning or limit
     // from the same search run again (a resize, the mirrored drawing).
-    const SearchedFor& searchedFor() const { return searchedFor_; }
+    const ChordQuery& searchedFor() const { return searchedFor_; }
 
     // The fret lists of the diagrams in display order.
     std::vector<Fretting> diagramFretLists() const;
@@ -255,7 +252,7 @@ class MainWindowModel {
 
     SearchState search_;
     WindowState window_{search_};
-    SearchedFor searchedFor_;
+    ChordQuery searchedFor_;
     MidiPlayback playback_;
 };
 

@@ -60,11 +60,11 @@ void ChordColumn::connect(MainWindowModel& model, const ModelForward& forward) {
 
 void ChordColumn::show(const MainWindowModel& model) {
     entry_->show(model);
-    const std::vector<std::string>& chordNames = model.window().chordNames;
+    const std::vector<SingleByteText>& chordNames = model.window().chordNames;
     if (chordNames != shownChordNames_) {
         shownChordNames_ = chordNames;
         QStringList items;
-        for (const std::string& name : chordNames) items << shown(name);
+        for (const SingleByteText& name : chordNames) items << shown(name);
         setItems(ListBox1, items);
     }
 }

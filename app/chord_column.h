@@ -8,6 +8,7 @@
 
 #include "app/chord_entry_panel.h"
 #include "app/model_forward.h"
+#include "music/single_byte_text.h"
 
 class QListWidget;
 class QSplitter;
@@ -39,7 +40,7 @@ class ChordColumn {
     std::unique_ptr<ChordEntryPanel> entry_;
     QListWidget* ListBox1 = nullptr;
     int namesColumnWidth_ = 0;
-    std::vector<std::string> shownChordNames_;
+    std::vector<SingleByteText> shownChordNames_;
 };
 
 } // namespace tambrel

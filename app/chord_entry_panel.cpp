@@ -112,7 +112,7 @@ void ChordEntryPanel::buildPickers(QGridLayout* grid) {
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
     CheckListBox1->setFont(interfaceFont(9));
     for (const Tension& tension : tensionList()) {
-        auto* item = new QListWidgetItem(shown(tension.text), CheckListBox1);
+        auto* item = new QListWidgetItem(shown(SingleByteText(tension.text)), CheckListBox1);
         item->setSizeHint(QSize(60, kTensionRowHeight));
         item->setCheckState(Qt::Unchecked);
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
@@ -129,7 +129,7 @@ void ChordEntryPanel::buildPickers(QGridLayout* grid) {
     StringGrid1->setColumnWidth(1, 2);
     for (int row = 0; row < kChordTypeCount; ++row) {
         const ChordType& type = chordTypeTable()[row];
-        StringGrid1->setItem(row, 0, new QTableWidgetItem(shown(type.suffix)));
+        StringGrid1->setItem(row, 0, new QTableWidgetItem(shown(SingleByteText(type.suffix))));
         StringGrid1->setItem(row, 1, new QTableWidgetItem(QString::fromLatin1(type.intervals)));
     }
 

@@ -66,7 +66,7 @@ void TuningPanel::buildPresetButton(QWidget* window) {
     auto* presets = new QActionGroup(PopupMenu1);
     presets->setExclusive(true);
     for (const TuningPreset& preset : tuningPresets()) {
-        QAction* item = PopupMenu1->addAction(shown(preset.menuCaption));
+        QAction* item = PopupMenu1->addAction(shown(SingleByteText(preset.menuCaption)));
         item->setObjectName(QString::fromLatin1(preset.menuItem));
         item->setCheckable(true);
         item->setData(preset.tag);

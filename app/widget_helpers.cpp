@@ -9,12 +9,14 @@
 #include <QSlider>
 #include <QToolButton>
 
-#include "music/text_encoding.h"
-
 namespace tambrel {
 
-QString shown(const std::string& cp1252) {
-    return QString::fromStdString(cp1252ToUtf8(cp1252));
+QString shown(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QString shown(const SingleByteText& text) {
+    return QString::fromStdString(text.utf8());
 }
 
 QToolButton* speedButton(const char* name, const QString& caption, int width, int height) {

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <string>
 
+#include "music/single_byte_text.h"
+
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
@@ -18,8 +20,10 @@ class QToolButton;
 
 namespace tambrel {
 
-// A text of the model (Windows-1252) as the toolkit shows it.
-QString shown(const std::string& cp1252);
+// A text of the model as the toolkit shows it: UTF-8, or the single-byte texts of the symbol
+// box, the chord names, the captions and the vocabulary's tables.
+QString shown(const std::string& utf8);
+QString shown(const SingleByteText& text);
 
 // A flat, checkable text button of a fixed size that never takes the focus.
 QToolButton* speedButton(const char* name, const QString& caption, int width, int height);

@@ -279,8 +279,8 @@ int searchSymbol(const DictionaryOptions& options) {
     if (!options.entries) {
         // The chord's plain name first, then the symbol as the window's box shows it.
         if (!found.naming.plainName.empty()) std::cout << found.naming.plainName << '\n';
-        std::cout << cp1252ToUtf8(found.chord.shown) << "\n\n";
-        for (const std::string& name : found.naming.lines) std::cout << cp1252ToUtf8(name) << '\n';
+        std::cout << found.chord.shown.utf8() << "\n\n";
+        for (const SingleByteText& name : found.naming.lines) std::cout << name.utf8() << '\n';
         std::cout << '\n';
     }
     printVoicings(found.found.result.voicingList, playabilityOf(found.found), options);

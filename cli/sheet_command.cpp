@@ -29,9 +29,9 @@ SheetDiagrams diagramsOfSymbol(const ChordQuery& options, const std::string& sym
     const std::vector<int>& tones = found.found.result.chordTones;
     const DiagramNotes notes =
         diagramNotesFor(options.inputs.stringNote, chord.rootNote, tones, chord.rootFlats);
-    const std::string name =
-        sheetNameOfSymbol(tones, chord.rootNote, chord.bassNote, found.rootNames,
-                          chord.rootName + chord.chordSuffix + chord.bassSuffix);
+    const std::string name = sheetNameOfSymbol(
+        tones, chord.rootNote, chord.bassNote, found.rootNames,
+        chord.rootName.bytes() + chord.chordSuffix.bytes() + chord.bassSuffix.bytes());
     SheetDiagrams sheet;
     for (const Voicing& voicing : found.found.result.voicingList)
         sheet.diagrams.push_back({voicing.frets, notes, name});

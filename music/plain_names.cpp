@@ -107,7 +107,8 @@ std::string plainCaption(const PlainReading& reading) {
 
 ChordNaming nameChord(const std::vector<int>& chordTones, int bassNote, const NoteNames& names) {
     const std::vector<RootReading> roots = chordReadings(chordTones, bassNote, names);
-    ChordNaming naming{chordNameLines(roots), {}};
+    const std::vector<std::string> lines = chordNameLines(roots);
+    ChordNaming naming{{lines.begin(), lines.end()}, {}};
     const std::vector<PlainReading> readings = plainReadings(roots, bassNote, names);
     if (!readings.empty()) naming.plainName = plainCaption(readings.front());
     return naming;

@@ -5,6 +5,7 @@
 #include "music/chord_names.h"
 #include "music/chord_spelling.h"
 #include "music/note_names.h"
+#include "music/single_byte_text.h"
 
 #include <string>
 #include <vector>
@@ -43,8 +44,8 @@ std::string plainCaption(const PlainReading& reading);
 // What names a searched chord: the lines of the chord name list and the plain name shown over
 // the results ("" when there is none), from one reading of its roots.
 struct ChordNaming {
-    std::vector<std::string> lines;
-    std::string plainName;
+    std::vector<SingleByteText> lines; // the chord name list's, in the vocabulary's code page
+    std::string plainName;             // UTF-8
 };
 ChordNaming nameChord(const std::vector<int>& chordTones, int bassNote, const NoteNames& names);
 

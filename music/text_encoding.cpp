@@ -1,5 +1,9 @@
 #include "music/text_encoding.h"
 
+#include "music/single_byte_text.h"
+
+#include <ostream>
+
 #include <array>
 #include <cstdint>
 
@@ -93,6 +97,10 @@ std::string utf8ToCp1252(const std::string& text) {
         out += byte < 0 ? '?' : static_cast<char>(byte);
     }
     return out;
+}
+
+std::ostream& operator<<(std::ostream& out, const SingleByteText& text) {
+    return out << text.bytes();
 }
 
 } // namespace tambrel

@@ -1,6 +1,7 @@
 #pragma once
-// The program keeps its texts as single-byte Windows-1252, as chord symbols and the
-// diminished sign (byte 0xBA) are compared byte by byte. These convert at the edges.
+// The chord vocabulary's tables and the lookup of chord symbols are single-byte Windows-1252,
+// as chord symbols and the diminished sign (byte 0xBA) are compared byte by byte; the rest of
+// the program is UTF-8. These convert between the two (single_byte_text.h keeps them apart).
 #include <cstddef>
 #include <cstdint>
 #include <string>

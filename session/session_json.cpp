@@ -1,6 +1,6 @@
 #include "session/session_json.h"
 
-#include "music/text_encoding.h"
+#include "music/single_byte_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -11,8 +11,12 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+std::string utf8(const SingleByteText& text) {
+    return text.utf8();
+}
+
 std::string utf8(const std::string& text) {
-    return cp1252ToUtf8(text);
+    return text;
 }
 
 template <typename Texts> Json textArray(const Texts& texts) {

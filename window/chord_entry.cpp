@@ -42,7 +42,8 @@ int MainWindowModel::noteLimit() const {
 }
 
 void MainWindowModel::showSymbol() {
-    window_.editAcorde = search_.rootName + search_.chordSuffix + search_.bassSuffix;
+    window_.editAcorde =
+        search_.rootName.bytes() + search_.chordSuffix.bytes() + search_.bassSuffix.bytes();
 }
 
 void MainWindowModel::showNoteLimit(bool withBassGrid) {
@@ -91,7 +92,7 @@ void MainWindowModel::CheckListBox1ClickCheck(int clickedItem) {
 
     deriveThirdAndFifth();
 
-    search_.chordSuffix = "";
+    std::string suffix;
     FormulaBuilder formula(noteLimit(), "");
     for (int i = 0; i < kTensionCount; ++i) {
         if (!ticked[i] || classifyTension(tensions[i].code) != TensionKind::Base) continue;
@@ -107,15 +108,15 @@ void MainWindowModel::CheckListBox1ClickCheck(int clickedItem) {
         if (!ticked[j]) continue;
         const std::string code = tensions[j].code;
         // The text enters the symbol even when the tone is then refused.
-        search_.chordSuffix += "/" + std::string(tensions[j].text);
+        suffix += "/" + std::string(tensions[j].text);
         if (classifyTension(code) == TensionKind::Base) continue;
         if (!formula.addTension(code)) ticked[j] = false;
     }
 
     // The first tension follows the root directly, except one starting with "b", which keeps
     // its slash so that it cannot be read as a flat root ("C/b9").
-    if (search_.chordSuffix.compare(0, 2, "/b") != 0 && !search_.chordSuffix.empty())
-        search_.chordSuffix.erase(0, 1);
+    if (suffix.compare(0, 2, "/b") != 0 && !suffix.empty()) suffix.erase(0, 1);
+    search_.chordSuffix = suffix;
     search_.chordIntervals = formula.formula();
 
     showNoteLimit(true);
@@ -153,7 +154,7 @@ void MainWindowModel::StringGridBaixoSelectCell(int row) {
     window_.bassGrid.row = row;
     search_.bassNote = row;
     search_.bassSuffix =
-        search_.bassNote == search_.rootNote ? "" : "/" + window_.bassGrid.names[row];
+        search_.bassNote == search_.rootNote ? std::string() : "/" + window_.bassGrid.names[row];
     showSymbol();
     searchCurrentChord();
     // The limit changes with the bass: the items follow, the bass grid itself stays as it is.
@@ -196,7 +197,7 @@ void MainWindowModel::setSymbolText(const std::string& text) {
 }
 
 void MainWindowModel::typeSymbol(const std::string& utf8) {
-    window_.editAcorde = utf8ToCp1252(utf8);
+    window_.editAcorde = singleByteOf(utf8);
     window_.typedSymbol = utf8;
 }
 
@@ -204,8 +205,8 @@ void MainWindowModel::SpeedButton2Click() {
     // The standard reading sees the text as typed, before its single-byte form; a box the
     // program wrote, or one set in the single-byte form, is read from that form.
     const bool typedAsShown =
-        !window_.typedSymbol.empty() && utf8ToCp1252(window_.typedSymbol) == window_.editAcorde;
-    const std::string typed = typedAsShown ? window_.typedSymbol : cp1252ToUtf8(window_.editAcorde);
+        !window_.typedSymbol.empty() && singleByteOf(window_.typedSymbol) == window_.editAcorde;
+    const std::string typed = typedAsShown ? window_.typedSymbol : window_.editAcorde.utf8();
     window_.typedSymbol.clear();
     // What the lookup reads wholly goes to it as it is; a standard symbol it would misread
     // goes in the tension list's own words.
@@ -221,6 +222,7 @@ SymbolLookup lookUpSymbolText(const std::string& text) {
     const LookupTokens read = readLookupTokens(text);
     const int root = read.root;
     std::string shown = read.rootText;
+    std::string suffix;
     std::vector<std::string> tokens;
     bool recognised = false;
     for (const LookupToken& token : read.tokens) {
@@ -228,7 +230,7 @@ SymbolLookup lookUpSymbolText(const std::string& text) {
         if (token.item < 0) continue;
         shown += (token.text[0] == 'b' ? "/" : "") + token.text + token.separator;
         chord.ticked[token.item] = true;
-        chord.chordSuffix += "/" + token.text;
+        suffix += "/" + token.text;
         recognised = true;
     }
 
@@ -255,12 +257,13 @@ SymbolLookup lookUpSymbolText(const std::string& text) {
     // The root as typed and the bass as the grid names it, so that the next composition
     // rebuilds the same symbol.
     chord.rootName = read.rootText;
-    chord.bassSuffix = bass == root ? "" : "/" + bassNames[bass];
+    chord.bassSuffix = bass == root ? std::string() : "/" + bassNames[bass];
 
     const LookupFormula formula = composeLookupFormula(tokens, noteLimitFor(root, bass));
     for (int item : formula.refused) chord.ticked[item] = false;
     chord.intervals = formula.intervals;
-    if (!chord.chordSuffix.empty()) chord.chordSuffix.erase(0, 1);
+    if (!suffix.empty()) suffix.erase(0, 1);
+    chord.chordSuffix = suffix;
 
     // The sizes of the third and fifth follow the ticks, as after a tension click.
     chord.sizes = thirdAndFifthOf(chord.ticked);

@@ -5,6 +5,7 @@
 #include "music/chord_formula.h"
 #include "music/chord_vocabulary.h"
 #include "music/fretboard.h"
+#include "music/single_byte_text.h"
 
 #include <array>
 #include <optional>
@@ -25,10 +26,11 @@ ThirdAndFifth thirdAndFifthOf(const std::array<bool, kTensionCount>& ticked);
 struct SymbolLookup {
     int rootNote = kNoNote;
     int bassNote = kNoNote; // the root when no bass is typed
-    std::string rootName;   // the root exactly as typed
-    std::string bassSuffix; // "/" and the bass grid's name of the bass; "" when it is the root
-    std::string chordSuffix;
-    std::string shown; // the box's text afterwards
+    // The symbol box's parts and its whole text afterwards, in its single-byte code page.
+    SingleByteText rootName;   // the root exactly as typed
+    SingleByteText bassSuffix; // "/" and the bass grid's name of the bass; "" when it is the root
+    SingleByteText chordSuffix;
+    SingleByteText shown;
     std::string intervals;
     std::array<bool, kTensionCount> ticked{};
     ThirdAndFifth sizes;

@@ -61,13 +61,13 @@ bool ChordSheet::move(int from, int to) {
 
 std::string sheetNameOf(const MainWindowModel& window) {
     const SearchState& search = window.search();
-    return sheetNameOfSymbol(search.chordTones, search.rootNote, search.bassNote,
-                             window.window().rootGrid.names,
-                             search.rootName + search.chordSuffix + search.bassSuffix);
+    return sheetNameOfSymbol(
+        search.chordTones, search.rootNote, search.bassNote, window.window().rootGrid.names,
+        search.rootName.bytes() + search.chordSuffix.bytes() + search.bassSuffix.bytes());
 }
 
 std::string sheetNameOfSymbol(const std::vector<int>& chordTones, int rootNote, int bassNote,
-                              const NoteNames& names, const std::string& symbol) {
+                              const NoteNames& names, const SingleByteText& symbol) {
     // The chord's plain standard name, as over the results ("Cm7b5", "C/E"); without one, the
     // symbol as the program writes it for the chord searched (whatever has been typed into the
     // box since).
@@ -75,7 +75,7 @@ std::string sheetNameOfSymbol(const std::vector<int>& chordTones, int rootNote, 
                                                    ? plainReadings(chordTones, bassNote, names)
                                                    : std::vector<PlainReading>{};
     if (!readings.empty()) return readings.front().symbol;
-    return cp1252ToUtf8(symbol);
+    return symbol.utf8();
 }
 
 std::string sheetNameOfTones(const std::vector<int>& chordTones, int rootNote, int bassNote,

@@ -40,7 +40,7 @@ std::string sheetNameOf(const MainWindowModel& window);
 // The same for a chord searched from a symbol: its plain name, else the symbol as the program
 // writes it (single-byte `symbol`).
 std::string sheetNameOfSymbol(const std::vector<int>& chordTones, int rootNote, int bassNote,
-                              const NoteNames& names, const std::string& symbol);
+                              const NoteNames& names, const SingleByteText& symbol);
 
 // The same for a chord given by its tones alone (the terminal's interval lists); the root's
 // name and the intervals where the chord has no plain name.

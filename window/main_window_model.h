@@ -10,6 +10,7 @@
 #include "music/chord_vocabulary.h"
 #include "music/fretboard.h"
 #include "music/note_names.h"
+#include "music/single_byte_text.h"
 #include "search/voicing.h"
 #include "search/voicing_choices.h"
 #include "search/voicing_search.h"
@@ -47,9 +48,10 @@ struct SearchState {
     int rootNote = 0;
     int bassNote = 0;
     std::string chordIntervals = "00 04 07";
-    std::string rootName = "C";
-    std::string bassSuffix;
-    std::string chordSuffix;
+    // The parts of the symbol box's text, in its single-byte code page.
+    SingleByteText rootName = "C";
+    SingleByteText bassSuffix;
+    SingleByteText chordSuffix;
     int maxFret = 12; // also the item "Up to fret" shows
     int thirdInterval = 4;
     int fifthInterval = 7;
@@ -59,12 +61,14 @@ struct SearchState {
     std::vector<Voicing> voicingList; // in display order
 };
 
-// Everything the window shows, as the window shows it. Texts are Windows-1252.
+// Everything the window shows, as the window shows it. Texts are UTF-8, except those of type
+// SingleByteText: the symbol box, the chord name list and the tuning and instrument captions,
+// which keep the program's single-byte code page that the lookup and the state are written in.
 struct WindowState {
     explicit WindowState(const SearchState& search) : tunerPositions(search.stringNote) {}
 
     // Chord entry.
-    std::string editAcorde = "C";
+    SingleByteText editAcorde = "C";
     NoteGrid rootGrid;
     NoteGrid bassGrid;
     bool rootSharpDown = true; // "#" or "b" of each grid's pair
@@ -73,7 +77,7 @@ struct WindowState {
     std::array<bool, kTensionCount> ticked{};
     std::array<bool, kTensionCount> itemEnabled{};
     int chordTypeRow = 0;
-    std::vector<std::string> chordNames; // ListBox1
+    std::vector<SingleByteText> chordNames; // ListBox1
 
     // Search options ("Up to fret" shows the search state's maxFret).
     int distanceItem = 3; // "Distance": "2", "3", "4", "5"
@@ -89,8 +93,8 @@ struct WindowState {
     // Tuning. Each tuner stands at its string's open note, so the positions are the search
     // state's stringNote itself.
     const StringNotes& tunerPositions;
-    std::array<std::string, kStringCount> tunerLabels; // standard tuning's at start
-    std::string tuningButtonCaption;                   // standard tuning's at start
+    std::array<SingleByteText, kStringCount> tunerLabels; // standard tuning's at start
+    SingleByteText tuningButtonCaption;                   // standard tuning's at start
     int tuningMark = 0;
 
     // Results.
@@ -109,7 +113,7 @@ struct WindowState {
     bool electricNeck = false;
     std::optional<Fretting> neckVoicing; // the voicing drawn on the neck picture, if any
     int patchItem = -1;                  // no item selected at start; the text reads "Nylon guitar"
-    std::string patchText = "Nylon guitar";
+    SingleByteText patchText = "Nylon guitar";
     int tempoPosition = 2;
 
     // The message of an error that escaped a handler, until the next handler runs.

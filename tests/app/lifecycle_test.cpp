@@ -41,7 +41,7 @@ class Lifecycle : public WindowTest {
 TEST_F(Lifecycle, AboutBoxShowsTwiceAndLeavesTheWindowUnchanged) {
     clickTension(15);
     clickCanvas(150, 60);
-    const std::string symbol = state().editAcorde;
+    const std::string symbol = state().editAcorde.bytes();
     const std::vector<int> highlighted = state().highlighted;
 
     TForm2* about = form->aboutBox();

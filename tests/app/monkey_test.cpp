@@ -329,7 +329,7 @@ class Monkey : public WindowTest {
             std::fprintf(
                 stderr, "    -> %s, %s voicings, %s, width %d; list %d/%d types %d/%d results %d\n",
                 text(shown(w.editAcorde)).c_str(), w.labelTotal.c_str(),
-                w.tuningButtonCaption.c_str(), w.canvasWidth, tensions_->currentRow(),
+                w.tuningButtonCaption.bytes().c_str(), w.canvasWidth, tensions_->currentRow(),
                 tensions_->verticalScrollBar()->value(), chordTypes_->currentRow(),
                 chordTypes_->verticalScrollBar()->value(),
                 scrollBox_->verticalScrollBar()->value());

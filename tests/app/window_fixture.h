@@ -19,6 +19,7 @@
 #include "app/entry_widgets.h"
 #include "display/neck_widget.h"
 #include "display/results_canvas.h"
+#include "music/single_byte_text.h"
 #include "music/text_encoding.h"
 #include "sound/recording_midi_sink.h"
 
@@ -26,6 +27,10 @@ namespace tambrel::testing {
 
 inline QString shown(const std::string& cp1252) {
     return QString::fromStdString(cp1252ToUtf8(cp1252));
+}
+
+inline QString shown(const SingleByteText& text) {
+    return QString::fromStdString(text.utf8());
 }
 
 class WindowTest : public ::testing::Test {

@@ -15,8 +15,22 @@ class Fretting {
   public:
     Fretting() = default; // every string open
     // A fret list in the entry text's way: -f for the first string of a barre at fret f.
-    Fretting(const FretList& marked); // NOLINT(google-explicit-constructor): the same fingering
+    Fretting(const FretList& marked) { // NOLINT(google-explicit-constructor): the same fingering
+        // Inline: the search makes one of these for every fingering it lists.
+        for (int s = 0; s < kStringCount; ++s) {
+            const int v = marked[s];
+            frets_[s] = v < 0 ? -v : v;
+            barres_ = static_cast<std::uint8_t>(barres_ | (v < 0 ? 1U : 0U) << s);
+        }
+    }
     Fretting(std::initializer_list<int> marked); // six values, the same way
+    // Frets 0.. or 99, and bit s of `barres` for each string where a barre begins.
+    static Fretting withBarres(const FretList& frets, unsigned barres) {
+        Fretting fretting;
+        fretting.frets_ = frets;
+        fretting.barres_ = static_cast<std::uint8_t>(barres);
+        return fretting;
+    }
 
     // Each string's fret, string 0 first: 99 muted, 0 open, f fretted.
     const FretList& frets() const { return frets_; }
@@ -27,7 +41,12 @@ class Fretting {
     // Bit s for each string where a barre begins.
     unsigned barres() const { return barres_; }
     // The same fingering in the entry text's way.
-    FretList marked() const;
+    FretList marked() const {
+        FretList list = frets_;
+        for (int s = 0; s < kStringCount; ++s)
+            if (beginsBarre(s)) list[s] = -list[s];
+        return list;
+    }
 
     friend bool operator==(const Fretting&, const Fretting&) = default;
 

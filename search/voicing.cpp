@@ -18,8 +18,9 @@ EntryTextBuffer::EntryTextBuffer(const Voicing& voicing) {
     }
     *out++ = ' ';
     keyLength_ = static_cast<std::size_t>(out - chars_);
-    for (int v : voicing.frets.marked()) {
-        write(v);
+    for (int s = 0; s < kStringCount; ++s) {
+        if (voicing.frets.beginsBarre(s)) *out++ = '-';
+        write(voicing.frets.fret(s));
         *out++ = ' ';
     }
     size_ = static_cast<std::size_t>(out - chars_);

@@ -45,7 +45,7 @@ class VoicingSearch {
     void searchWindow(int bassString, int lo, int hi);
     void walk(int s, int sounding, int missing, int low, int high);
     void evaluate();
-    int countFingers(FretList& marked) const;
+    int countFingers(const FretList& frets, unsigned& barres) const;
 
     const SearchInputs& in_;
     std::vector<int> chordTones_;
@@ -195,11 +195,12 @@ void VoicingSearch::walk(int s, int sounding, int missing, int low, int high) {
     }
 }
 
-// Fingers needed for a fret list, a barre counting as one; sets the barre marks in `marked`.
-int VoicingSearch::countFingers(FretList& marked) const {
+// Fingers needed for a fret list, a barre counting as one; sets the bit of each string where a
+// barre begins in `barres`.
+int VoicingSearch::countFingers(const FretList& frets, unsigned& barres) const {
     int fretted = 0;
     int lowest = 1000;
-    for (int v : marked) {
+    for (int v : frets) {
         if (v >= 1 && v <= 98) {
             ++fretted;
             lowest = std::min(lowest, v);
@@ -210,31 +211,33 @@ int VoicingSearch::countFingers(FretList& marked) const {
     // Main barre: from the first string at the lowest fret over every later one at that fret,
     // unless an open string lies under it.
     int j = 0;
-    while (marked[j] != lowest) ++j;
+    while (frets[j] != lowest) ++j;
     int barred = 0;
     for (int k = j + 1; k < kStringCount; ++k) {
-        if (marked[k] < lowest) {
+        if (frets[k] < lowest) {
             barred = 0;
             break;
         }
-        if (marked[k] == lowest) ++barred;
+        if (frets[k] == lowest) ++barred;
     }
-    if (barred > 0) marked[j] = -lowest;
+    if (barred > 0) barres |= 1U << j;
     if (barred > 0 && in_.noBarreChords) return 6;
     if (fretted - barred <= 4) return fretted - barred;
 
     // Partial barres at higher frets: one finger laid over neighbouring strings at one fret.
+    // (The main barre's string lies at the lowest fret: it neither begins one of these nor lets
+    // one pass it.)
     int partial = 0;
     for (int s = 0; s < kStringCount; ++s) {
-        const int v = marked[s];
+        const int v = frets[s];
         if (v == kMuted || v <= lowest) continue;
         int count = 0;
         for (int k = s + 1; k < kStringCount; ++k) {
-            if (marked[k] < v) break;
-            if (marked[k] == v) ++count;
+            if (frets[k] < v) break;
+            if (frets[k] == v) ++count;
         }
         if (count >= 2 || (count == 1 && s == 4)) {
-            marked[s] = -v;
+            barres |= 1U << s;
             partial += count;
         }
     }
@@ -243,27 +246,30 @@ int VoicingSearch::countFingers(FretList& marked) const {
 
 // Evaluates one combination that sounds three upper strings and covers every needed tone.
 void VoicingSearch::evaluate() {
-    FretList marked = frets_;
-    if (countFingers(marked) > 4) return;
+    const FretList& frets = frets_;
+    unsigned barres = 0;
+    if (countFingers(frets, barres) > 4) return;
     if (in_.easyChords) {
         for (int s = 2; s < kStringCount; ++s)
-            if (marked[s] == kMuted) return;
+            if (frets[s] == kMuted) return;
     }
 
+    // A barre's first string never counts as the highest fret.
     int lowest = 100;
     int highest = 0;
-    for (int v : marked) {
+    for (int s = 0; s < kStringCount; ++s) {
+        const int v = frets[s];
         if (v == kMuted) continue;
-        if (v != 0) lowest = std::min(lowest, std::abs(v));
-        highest = std::max(highest, v);
+        if (v != 0) lowest = std::min(lowest, v);
+        if ((barres >> s & 1U) == 0) highest = std::max(highest, v);
     }
 
     int run = 0;
-    for (int s = kStringCount - 1; s >= 0 && marked[s] != kMuted; --s) ++run;
+    for (int s = kStringCount - 1; s >= 0 && frets[s] != kMuted; --s) ++run;
     int stringSet = 50;
-    if (run == 4 && marked[0] == kMuted && marked[1] == kMuted)
+    if (run == 4 && frets[0] == kMuted && frets[1] == kMuted)
         stringSet = 10;
-    else if (run == 5 && marked[0] == kMuted)
+    else if (run == 5 && frets[0] == kMuted)
         stringSet = 20;
     else if (run == 6)
         stringSet = 30;
@@ -271,8 +277,8 @@ void VoicingSearch::evaluate() {
     if (in_.distance <= highest - lowest) return;
     if (highest <= 5) lowest = 1;
 
-    // The figures follow from the marked list, so equal lists are equal voicings.
-    const Fretting fingering(marked);
+    // The figures follow from the frets and barres, so equal fingerings are equal voicings.
+    const Fretting fingering = Fretting::withBarres(frets, barres);
     if (!seen_.insert(fingeringKey(fingering)).second) return;
 
     found_.push_back(Voicing{fingering, lowest + 10, stringSet, highest + 10, false});

@@ -5,6 +5,8 @@
 #include "sound/recording_midi_sink.h"
 #include "window/main_window_model.h"
 
+#include "tests/search/entry_texts.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,13 +14,6 @@
 
 namespace tambrel {
 namespace {
-
-std::vector<std::string> entries(const std::vector<Voicing>& voicings) {
-    std::vector<std::string> texts;
-    texts.reserve(voicings.size());
-    for (const Voicing& v : voicings) texts.push_back(entryText(v));
-    return texts;
-}
 
 // Every chord type on every root, stated three ways: picked in the window, given to the
 // terminal as arguments, and given as a plain list of tones. One query, one list.
@@ -31,7 +26,7 @@ TEST(DictionaryQuery, WindowArgumentsAndTonesGiveTheSameVoicings) {
         for (int row = 0; row < kChordTypeCount; ++row) {
             const char* intervals = chordTypeTable()[row].intervals;
             ASSERT_TRUE(window.chooseChordType(row));
-            const std::vector<std::string> shown = entries(window.search().voicingList);
+            const std::vector<std::string> shown = entryTexts(window.search().voicingList);
 
             DictionaryOptions options;
             options.intervals = intervals;
@@ -39,14 +34,14 @@ TEST(DictionaryQuery, WindowArgumentsAndTonesGiveTheSameVoicings) {
             ChordQuery arguments;
             ASSERT_EQ(queryOfArguments(options, arguments), std::nullopt) << intervals;
             EXPECT_EQ(arguments, window.searchedFor()) << intervals << " on " << root;
-            EXPECT_EQ(entries(searchWithChoices(arguments).result.voicingList), shown)
+            EXPECT_EQ(entryTexts(searchWithChoices(arguments).result.voicingList), shown)
                 << intervals << " on " << root;
 
             ChordQuery tones;
             tones.inputs.rootNote = tones.inputs.bassNote = root;
             for (int interval : readIntervalList(intervals))
                 tones.tones.push_back((interval + root) % 12);
-            EXPECT_EQ(entries(findVoicings(tones).voicingList), shown)
+            EXPECT_EQ(entryTexts(findVoicings(tones).voicingList), shown)
                 << intervals << " on " << root;
         }
     }

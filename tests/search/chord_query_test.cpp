@@ -4,6 +4,8 @@
 #include "search/voicing_search.h"
 #include "tuning/tunings.h"
 
+#include "tests/search/entry_texts.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,13 +13,6 @@
 
 namespace tambrel {
 namespace {
-
-std::vector<std::string> entries(const std::vector<Voicing>& voicings) {
-    std::vector<std::string> texts;
-    texts.reserve(voicings.size());
-    for (const Voicing& v : voicings) texts.push_back(entryText(v));
-    return texts;
-}
 
 ChordQuery query(const char* intervals, int root, int bass, SearchInputs in = {}) {
     in.rootNote = root;
@@ -58,7 +53,7 @@ TEST(ChordQuery, TheQueryAndItsRequestTextFindTheSameVoicings) {
         const SearchResult typed = findVoicings(q);
         const SearchResult text = findVoicings(requestText(q), q.inputs);
         EXPECT_EQ(typed.chordTones, text.chordTones) << bass;
-        EXPECT_EQ(entries(typed.voicingList), entries(text.voicingList)) << bass;
+        EXPECT_EQ(entryTexts(typed.voicingList), entryTexts(text.voicingList)) << bass;
     }
 }
 
@@ -75,8 +70,8 @@ TEST(Capo, ChordUnderCapoIsTheChordBelowWithoutOne) {
                 const ChordQuery under = query(intervals, root, root, capo);
                 const int below = (root - k + 12) % 12;
                 const ChordQuery open = query(intervals, below, below);
-                ASSERT_EQ(entries(findVoicings(under).voicingList),
-                          entries(findVoicings(open).voicingList))
+                ASSERT_EQ(entryTexts(findVoicings(under).voicingList),
+                          entryTexts(findVoicings(open).voicingList))
                     << intervals << " on " << root << " under capo " << k;
             }
         }
@@ -97,7 +92,7 @@ TEST(Capo, HoldsForSlashChordsOptionsTuningsAndTheOrderOfTheHand) {
         const RankedVoicings a = searchWithChoices(under);
         const RankedVoicings b = searchWithChoices(open);
         ASSERT_FALSE(a.result.voicingList.empty());
-        EXPECT_EQ(entries(a.result.voicingList), entries(b.result.voicingList)) << k;
+        EXPECT_EQ(entryTexts(a.result.voicingList), entryTexts(b.result.voicingList)) << k;
         EXPECT_EQ(a.scores, b.scores) << k;
     }
 }

@@ -5,6 +5,7 @@
 #include "sound/recording_midi_sink.h"
 #include "window/main_window_model.h"
 
+#include "tests/music/symbol_cases.h"
 #include "tests/search/entry_texts.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,46 @@ TEST(DictionaryQuery, OptionsStateTheInputsTheWindowsControlsWould) {
     options.tuning = "E A D G B";
     EXPECT_EQ(readSearchOptions(options, query),
               "'E A D G B' is neither a tuning preset nor six note names");
+}
+
+// The terminal reads a typed symbol with the chord panel's own lookup and no window: for every
+// symbol of the families, and for odd ones, it finds what the window's search button finds and
+// names and shows it as the window does, under options and another tuning too.
+TEST(DictionaryQuery, ATypedSymbolReadsAsTheWindowReadsIt) {
+    std::vector<std::string> symbols{"",      "xyz",    "Hm",   "C/E",  "Cº",       "C7/9/11/13",
+                                     "C/Ab/", "Bb7/Ab", "C  7", "c#m7", "C13#11b9", "/E"};
+    for (const testing::SymbolFamily& family : testing::symbolFamilies())
+        for (const testing::SymbolCase& c : family.cases) symbols.emplace_back(c.symbol);
+
+    DictionaryOptions options;
+    options.tuning = "open g";
+    options.order = "easiest";
+    options.omit5 = true;
+    ChordQuery query;
+    ASSERT_EQ(readSearchOptions(options, query), std::nullopt);
+    RecordingMidiSink silent;
+    for (const bool withOptions : {false, true}) {
+        const ChordQuery chosen = withOptions ? query : ChordQuery{};
+        for (const std::string& symbol : symbols) {
+            SCOPED_TRACE(symbol);
+            MainWindowModel window(silent, 644);
+            if (withOptions) {
+                window.StandardTunning1Click(8); // Open G
+                window.ComboBoxOrderChange(1);
+                window.CheckBoxOmit5Click(true);
+            }
+            window.typeSymbol(symbol);
+            window.SpeedButton2Click();
+            const SymbolSearch found = searchTypedSymbol(symbol, chosen);
+            EXPECT_EQ(found.chord.shown, window.window().editAcorde);
+            EXPECT_EQ(found.notice, window.window().lookupNotice);
+            EXPECT_EQ(found.naming.lines, window.window().chordNames);
+            EXPECT_EQ(found.naming.plainName, window.window().plainName);
+            EXPECT_EQ(entryTexts(found.found.result.voicingList),
+                      entryTexts(window.search().voicingList));
+            EXPECT_EQ(found.found.scores, window.window().playabilityScores);
+        }
+    }
 }
 
 } // namespace

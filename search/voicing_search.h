@@ -1,6 +1,6 @@
 #pragma once
-// The exhaustive voicing search: from a search request (bass, then chord tones) to the sorted
-// list of voicing entries, under a tuning, a fret limit, a finger distance and the options.
+// The exhaustive voicing search: from a chord query (its tones over its bass, under its tuning
+// and capo, fret limit, finger distance and options) to the sorted list of voicings.
 #include "music/fretboard.h"
 #include "search/chord_query.h"
 #include "search/voicing.h"

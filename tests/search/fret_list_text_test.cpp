@@ -90,7 +90,9 @@ TEST(Fretting, EntryMarksRoundTripAndOneKeyTellsEveryFingeringApart) {
             EXPECT_EQ(v.frets.beginsBarre(s), v.frets.marked()[s] < 0);
         }
         const auto [at, added] = keys.emplace(fingeringKey(v.frets), v.frets);
-        if (!added) ASSERT_EQ(at->second, v.frets) << "two fingerings share a key";
+        if (!added) {
+            ASSERT_EQ(at->second, v.frets) << "two fingerings share a key";
+        }
     }
     // The same frets with and without a barre are two fingerings.
     EXPECT_NE(fingeringKey(Fretting{-1, 3, 3, 2, 1, 1}), fingeringKey(Fretting{1, 3, 3, 2, 1, 1}));

@@ -84,6 +84,12 @@ bool readCodePoint(std::string_view text, std::size_t& at, std::uint32_t& cp) {
     return valid;
 }
 
+std::size_t blankLength(std::string_view text, std::size_t at) {
+    if (at >= text.size()) return 0;
+    if (text[at] == ' ' || text[at] == '\t') return 1;
+    return text.substr(at, 2) == "\xC2\xA0" ? 2 : 0;
+}
+
 std::string utf8ToCp1252(const std::string& text) {
     std::string out;
     std::size_t i = 0;

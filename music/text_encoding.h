@@ -17,4 +17,8 @@ std::string utf8ToCp1252(const std::string& text);
 // one, past which `at` moves by one byte.
 bool readCodePoint(std::string_view text, std::size_t& at, std::uint32_t& cp);
 
+// The bytes of the blank at `at` that a chord symbol may be padded with: 1 for a space or a
+// tab, 2 for a no-break space, 0 for anything else.
+std::size_t blankLength(std::string_view text, std::size_t at);
+
 } // namespace tambrel

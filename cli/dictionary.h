@@ -4,7 +4,7 @@
 #include "music/plain_names.h"
 #include "search/chord_query.h"
 #include "search/voicing_choices.h"
-#include "window/chord_entry.h"
+#include "window/symbol_search.h"
 
 #include <optional>
 #include <string>
@@ -33,6 +33,7 @@ struct DictionaryOptions {
     std::string order = "position"; // "position" or "easiest"
     bool common = false;            // "Common voicings"
     bool explain = false;           // each voicing's playability in words
+    int capo = 0;                   // frets are counted from a capo here
 };
 
 // The search inputs and the order the options state, as the window's controls would state
@@ -43,17 +44,6 @@ std::optional<std::string> readSearchOptions(const DictionaryOptions& options, C
 // The query of the first form: the interval list on --root over --bass, checked, under the
 // options; or the message for what cannot be read.
 std::optional<std::string> queryOfArguments(const DictionaryOptions& options, ChordQuery& query);
-
-// A typed chord symbol searched as the window's search button searches it.
-struct SymbolSearch {
-    std::string notice; // what the standard reading left out or kept, or ""
-    SymbolLookup chord;
-    NoteNames rootNames;  // the root grid's names after the lookup
-    RankedVoicings found; // nothing without a readable root
-    ChordNaming naming;
-};
-// `typed` is UTF-8; `options` gives the inputs and order besides the chord.
-SymbolSearch searchTypedSymbol(const std::string& typed, const ChordQuery& options);
 
 // First form: the interval list on the root (and bass), checked, then searched directly; the
 // count, the chord names and the diagrams. Returns the exit status.

@@ -1,6 +1,7 @@
 // tambrel-cli: the chord dictionary in a terminal, and the headless session of the window.
 #include "cli/dictionary.h"
 #include "cli/sheet_command.h"
+#include "cli/song_command.h"
 #include "session/script_session.h"
 
 #include <CLI/CLI.hpp>
@@ -31,7 +32,9 @@ int runCli(int argc, char** argv) {
                  "  tambrel-cli SYMBOL --pdf FILE         the diagrams to a file (also --svg,\n"
                  "                                        --png, and with --intervals)\n"
                  "  tambrel-cli --sheet \"C Am F G7\" --pdf FILE\n"
-                 "                                        the first diagram of each chord",
+                 "                                        the first diagram of each chord\n"
+                 "  tambrel-cli --song \"| C Am | F G7 |\" [--capo N|best] [--transpose N]\n"
+                 "                                        one fingering a chord, flowing",
                  "tambrel-cli"};
     DictionaryOptions options;
     bool script = false;
@@ -75,6 +78,18 @@ int runCli(int argc, char** argv) {
     app.add_flag("--explain", options.explain,
                  "Say how easy each fingering is to play, and why (its score and its parts)");
     app.add_flag("--script", script, "Run the headless session on standard input");
+    SongOptions song;
+    const CLI::Option* songOption = app.add_option(
+        "--song", song.text,
+        "A song: chord symbols in order as a lead sheet writes them, bars \"|\" and \"%\" (the "
+        "bar before again) allowed; prints one fingering a chord, chosen so that they flow");
+    app.add_option("--capo", song.capo,
+                   "Capo at fret 0..11: frets are counted from it; with --song also \"best\" "
+                   "(the capo 0..7 under which the song is easiest)");
+    app.add_option("--transpose", song.transpose,
+                   "With --song: semitones up (negative: down), spelled for the new key");
+    app.add_flag("--shapes", song.shapes,
+                 "With --song and a capo: name the chords the fingers play, not those that sound");
     SheetFileOptions files;
     addSheetOptions(app, files);
     app.footer("Presets: Standard Tunning, Open E, Open A, Lute Tunning, Blues Tunning, Rain Song, "
@@ -100,6 +115,15 @@ int runCli(int argc, char** argv) {
     }
 
     if (script) return runScript();
+    if (songOption->count() > 0) {
+        if (!options.symbol.empty() || !options.intervals.empty())
+            return fail("give --song alone, not with a chord symbol or --intervals");
+        return printSong(options, song);
+    }
+    if (!song.capo.empty()) {
+        if (const auto problem = readCapo(song.capo, options.capo)) return fail(*problem);
+        if (options.capo < 0) return fail("--capo best goes with --song");
+    }
     if (nameOption->count() > 0 || options.readingsOnly) {
         if (nameOption->count() == 0) return fail("--readings goes with --name");
         if (!options.symbol.empty() || !options.intervals.empty())

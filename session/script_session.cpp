@@ -279,6 +279,52 @@ constexpr std::array kCommands{
                 return choose(c, 0, readings - 1, "no such reading", &M::chooseReading);
             }},
     Command{"naming", 0, [](const CommandLine& c) -> Answer { return print(namingJson(c.model)); }},
+    // The song panel. Its text as typed, read as a whole.
+    Command{"song", kRestOfLine,
+            [](const CommandLine& c) -> Answer {
+                c.model.setSongText(std::string(c.rest));
+                return {};
+            }},
+    Command{"capo", 1,
+            [](const CommandLine& c) -> Answer {
+                if (c.words[1] == "best") {
+                    c.model.useBestCapo();
+                    return {};
+                }
+                return choose(c, 0, 11, "expected a fret 0..11 or best", &M::setCapo);
+            }},
+    Command{"transpose", 1,
+            [](const CommandLine& c) {
+                return choose(c, -11, 11, "expected semitones -11..11", &M::transposeSong);
+            }},
+    Command{"shapes", 1,
+            [](const CommandLine& c) -> Answer {
+                const std::optional<bool> on = c.either("off", "on");
+                if (!on) return refuse("expected on or off");
+                c.model.setShapeNames(*on);
+                return {};
+            }},
+    // "pin I FRETS": the fret list may hold blanks ("x 3 2 0 1 0").
+    Command{"pin", kRestOfLine,
+            [](const CommandLine& c) -> Answer {
+                const std::size_t blank = c.rest.find(' ');
+                if (blank == std::string_view::npos) return refuse("expected a chord and frets");
+                long long chord = 0;
+                if (!readNumber(std::string(c.rest.substr(0, blank)), 0, 100000, chord))
+                    return refuse("no such chord");
+                if (!c.model.pinSongFrets(static_cast<int>(chord),
+                                          std::string(c.rest.substr(blank + 1))))
+                    return refuse("no such chord, or no fret list");
+                return {};
+            }},
+    Command{"unpin", 1,
+            [](const CommandLine& c) -> Answer {
+                const std::optional<int> chord = c.number(1, 0, 100000);
+                if (!chord || !c.model.unpinSongChord(*chord)) return refuse("no pinned chord");
+                return {};
+            }},
+    Command{"songstate", 0,
+            [](const CommandLine& c) -> Answer { return print(songStateJson(c.model)); }},
 };
 
 // A word twice in the table would leave its second handler unreachable.

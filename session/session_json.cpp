@@ -1,5 +1,6 @@
 #include "session/session_json.h"
 
+#include "music/fret_list_text.h"
 #include "music/single_byte_text.h"
 
 #include <nlohmann/json.hpp>
@@ -128,6 +129,45 @@ std::string explanationsJson(const MainWindowModel& model) {
     Json explanations;
     explanations["explain"] = std::move(texts);
     return line(explanations);
+}
+
+std::string songStateJson(const MainWindowModel& model) {
+    const Song& song = model.song();
+    Json state;
+    state["text"] = song.text();
+    state["capo"] = model.search().capo;
+    state["transpose"] = song.transposition();
+    state["shapeNames"] = model.window().shapeNames;
+    Json chords = Json::array();
+    for (const ArrangedChord& arranged : song.arrangement().chords) {
+        Json chord;
+        chord["symbol"] = arranged.symbol;
+        chord["shape"] = arranged.shape;
+        chord["frets"] = arranged.fingering
+                             ? writeFretList(*arranged.fingering, {FretSeparator::Blanks, 'x'})
+                             : std::string();
+        chord["alternative"] = arranged.alternative;
+        chord["alternatives"] =
+            arranged.alternatives ? arranged.alternatives->result.voicingList.size() : 0;
+        chord["pinned"] = arranged.pinned;
+        chord["hand"] = arranged.handScore;
+        chord["move"] = arranged.move.total();
+        chords.push_back(std::move(chord));
+    }
+    state["chords"] = std::move(chords);
+    Json problems = Json::array();
+    for (const SongProblem& problem : song.reading().problems) {
+        Json p;
+        p["symbol"] = problem.symbol;
+        p["line"] = problem.line;
+        p["column"] = problem.column;
+        p["message"] = problem.message;
+        problems.push_back(std::move(p));
+    }
+    state["problems"] = std::move(problems);
+    state["cost"] = song.arrangement().cost;
+    state["playing"] = model.songPlayer().current();
+    return line(state);
 }
 
 std::string errorJson(const std::string& message) {

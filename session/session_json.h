@@ -18,6 +18,10 @@ std::string namingJson(const MainWindowModel& model);
 // The explanation of each diagram in display order, for the "explain" command.
 std::string explanationsJson(const MainWindowModel& model);
 
+// The song panel, for the "songstate" command: the text, capo, transposition and name toggle,
+// each chord with its fingering, the problems of the text, and the song's cost.
+std::string songStateJson(const MainWindowModel& model);
+
 // The line printed for a refused command: {"error": message}.
 std::string errorJson(const std::string& message);
 

@@ -49,6 +49,8 @@ void MainWindowModel::searchCurrentChord(bool trimIntervals) {
         showResult(RankedVoicings{}, false);
         window_.error = error.what();
     }
+    // The song is searched under the same settings as the chord.
+    arrangeSong();
 }
 
 void MainWindowModel::runSearch(const ChordQuery& query) {

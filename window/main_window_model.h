@@ -16,8 +16,10 @@
 #include "search/voicing_search.h"
 #include "sound/midi_playback.h"
 #include "sound/midi_sink.h"
+#include "sound/song_player.h"
 #include "window/chord_entry.h"
 #include "window/search_options.h"
+#include "window/song.h"
 
 #include <array>
 #include <optional>
@@ -45,6 +47,7 @@ struct SearchState {
     // negative fret), the way the state shows it; every string open until a click.
     FretList selectedFrets{0, 0, 0, 0, 0, 0};
     StringNotes stringNote = kStandardTuning; // also where the six tuners stand
+    int capo = 0; // the capo beside the tuning: frets are counted from it
     int rootNote = 0;
     int bassNote = 0;
     std::string chordIntervals = "00 04 07";
@@ -115,6 +118,8 @@ struct WindowState {
     int patchItem = -1;                  // no item selected at start; the text reads "Nylon guitar"
     SingleByteText patchText = "Nylon guitar";
     int tempoPosition = 2;
+    // Under a capo, name the chords the fingers play rather than those that sound.
+    bool shapeNames = false;
 
     // The message of an error that escaped a handler, until the next handler runs.
     std::string error;
@@ -211,6 +216,36 @@ class MainWindowModel {
     // fingering is highlighted among the results, or the message says why it is not there.
     bool chooseReading(int index);
 
+    // The capo beside the tuning, 0..11: the strings sound higher, the frets of every diagram
+    // are counted from it, the sound follows. The current chord and the song are searched anew.
+    void setCapo(int capo);
+    // Whether names under a capo are the chords the fingers play (shapes) or those that sound.
+    void setShapeNames(bool shapes);
+    // "Capo 3 · shape A" (or "· sounds C") over the results; "" without a capo.
+    std::string capoCaption() const;
+
+    // The song panel. The song's text as typed (UTF-8): read, its fingerings chosen.
+    void setSongText(const std::string& utf8);
+    // Moves the song by `semitones` from where it stands (down when negative).
+    void transposeSong(int semitones);
+    // Holds chord `chord` to alternative `alternative` of its list, or to a fret list typed as
+    // guitarists write it; the other chords are chosen again around it. False when refused.
+    bool pinSongChord(int chord, int alternative);
+    bool pinSongFrets(int chord, const std::string& fretList);
+    bool unpinSongChord(int chord);
+    // The capo 0..7 under which the song is easiest, with its shapes; useBestCapo sets it.
+    CapoOffer bestCapoOffer();
+    void useBestCapo();
+    const Song& song() const { return song_; }
+    // A click on a chord of the song: it is strummed as a clicked diagram is.
+    void strumSongChord(int chord);
+    // Plays the song from its first chord at `bpm`, `beatsPerChord` beats each; the view calls
+    // songTick with its clock (ms) until songPlaying() turns false.
+    void playSong(int bpm, int beatsPerChord, std::int64_t nowMs);
+    void songTick(std::int64_t nowMs);
+    void stopSong();
+    const SongPlayer& songPlayer() const { return songPlayer_; }
+
     // What a search run now would read besides its request: the chord's root and bass, the
     // tuning, "Up to fret", "Distance" and the options, as the controls stand.
     SearchInputs searchInputs() const;
@@ -253,6 +288,11 @@ class MainWindowModel {
     void nameEnteredFingering();
     void applyTuning(const StringNotes& notes, const char* caption,
                      const std::array<const char*, kStringCount>& labels);
+    // Chooses the song's fingerings again under the settings as they stand.
+    void arrangeSong();
+
+    Song song_;
+    SongPlayer songPlayer_;
 
     SearchState search_;
     WindowState window_{search_};

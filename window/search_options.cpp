@@ -26,6 +26,7 @@ SearchInputs MainWindowModel::searchInputs() const {
     inputs.noBarreChords = window_.noBarreChords;
     inputs.thirdInterval = search_.thirdInterval;
     inputs.fifthInterval = search_.fifthInterval;
+    inputs.capo = search_.capo;
     return inputs;
 }
 

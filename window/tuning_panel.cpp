@@ -16,7 +16,14 @@ void MainWindowModel::applyTuning(const StringNotes& notes, const char* caption,
         if (tuners[s] != notes[s]) TrackBarChange(s + 1, notes[s]);
     // The preset's own labels: "G minor tuning" names its strings "Bb", not "A#".
     for (int s = 0; s < kStringCount; ++s) window_.tunerLabels[s] = labels[s];
-    search_.midiNoteTable = midiNoteTableFor(search_.stringNote);
+    search_.midiNoteTable = midiNoteTableFor(search_.stringNote, search_.capo);
+    searchCurrentChord();
+}
+
+void MainWindowModel::setCapo(int capo) {
+    if (capo < 0 || capo > 11 || capo == search_.capo) return;
+    search_.capo = capo;
+    search_.midiNoteTable = midiNoteTableFor(search_.stringNote, capo);
     searchCurrentChord();
 }
 

@@ -1,0 +1,56 @@
+#include "cli/song_command.h"
+
+#include "music/fret_list_text.h"
+#include "window/song.h"
+
+#include <charconv>
+#include <iostream>
+
+namespace tambrel {
+
+std::optional<std::string> readCapo(const std::string& text, int& capo) {
+    if (text == "best") {
+        capo = -1;
+        return std::nullopt;
+    }
+    int value = -1;
+    const char* end = text.data() + text.size();
+    const auto read = std::from_chars(text.data(), end, value);
+    if (text.empty() || read.ec != std::errc{} || read.ptr != end || value < 0 || value > 11)
+        return "--capo takes a fret 0..11 or \"best\", not '" + text + "'";
+    capo = value;
+    return std::nullopt;
+}
+
+int printSong(const DictionaryOptions& options, const SongOptions& song) {
+    ChordQuery settings;
+    if (const auto problem = readSearchOptions(options, settings)) return fail(*problem);
+    int capo = 0;
+    if (!song.capo.empty())
+        if (const auto problem = readCapo(song.capo, capo)) return fail(*problem);
+
+    Song panel;
+    panel.setText(song.text);
+    panel.setTransposition(song.transpose);
+    int status = 0;
+    for (const SongProblem& problem : panel.reading().problems) {
+        std::cerr << "tambrel-cli: '" << problem.symbol << "' (line " << problem.line << ", column "
+                  << problem.column << ") is not a chord symbol: " << problem.message << '\n';
+        status = kUnreadableSymbol;
+    }
+    settings.inputs.capo = capo >= 0 ? capo : panel.bestCapo(settings).capo;
+    const SongArrangement& arranged = panel.arrange(settings);
+    for (const ArrangedChord& chord : arranged.chords) {
+        std::cout << (song.shapes ? chord.shape : chord.symbol) << '\t';
+        if (chord.fingering)
+            std::cout << writeFretList(*chord.fingering, {FretSeparator::Blanks, 'x'});
+        else
+            std::cout << "none";
+        std::cout << '\n';
+        if (options.explain) std::cout << "  " << explainCost(chord) << '\n';
+    }
+    std::cout << "capo " << arranged.capo << '\n';
+    return status;
+}
+
+} // namespace tambrel

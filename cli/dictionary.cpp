@@ -9,6 +9,7 @@
 #include "music/text_encoding.h"
 #include "tuning/tunings.h"
 #include "window/search_options.h"
+#include "window/song_arrangement.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -226,6 +227,8 @@ int searchIntervals(const DictionaryOptions& options) {
     // a typed symbol's root names the window's grid.
     NoteNames grid = noteNames();
     if (options.root.find('b') != std::string::npos) applyFlatNames(grid);
+    if (options.capo > 0 && !options.entries)
+        std::cout << capoCaption(options.capo, "", true) << "\n\n";
     printVoicings(ranked.result.voicingList, playabilityOf(ranked), options,
                   listChordNames(ranked.result.chordTones, query.inputs.bassNote, grid));
     return 0;
@@ -252,6 +255,9 @@ int searchSymbol(const DictionaryOptions& options) {
         std::cout << found.chord.shown.utf8() << "\n\n";
         for (const SingleByteText& name : found.naming.lines) std::cout << name.utf8() << '\n';
         std::cout << '\n';
+        // Under a capo the frets below are counted from it.
+        if (options.capo > 0)
+            std::cout << capoCaption(options.capo, options.symbol, true) << "\n\n";
     }
     printVoicings(found.found.result.voicingList, playabilityOf(found.found), options);
     return 0;

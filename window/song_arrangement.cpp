@@ -120,6 +120,14 @@ std::vector<std::string> shapesUnderCapo(const std::vector<std::string>& symbols
     return transposeSong(symbols, -capo);
 }
 
+std::string capoCaption(int capo, const std::string& sounding, bool shapes) {
+    if (capo == 0) return "";
+    const std::string caption = "Capo " + std::to_string(capo);
+    if (sounding.empty()) return caption;
+    if (!shapes) return caption + " \u00B7 sounds " + sounding;
+    return caption + " \u00B7 shape " + shapesUnderCapo({sounding}, capo).front();
+}
+
 std::string CapoOffer::text() const {
     std::string text = "Capo " + std::to_string(capo) + ":";
     for (const std::string& shape : shapes) text += " " + shape;

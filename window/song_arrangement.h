@@ -75,6 +75,10 @@ SongArrangement arrangeSong(const std::vector<std::string>& symbols, const Chord
 // the key the shapes are in.
 std::vector<std::string> shapesUnderCapo(const std::vector<std::string>& symbols, int capo);
 
+// What a capo makes of a chord, for over its diagrams: "Capo 3 · sounds C", or with `shapes`
+// "Capo 3 · shape A"; "Capo 3" alone for no chord, "" for no capo.
+std::string capoCaption(int capo, const std::string& sounding, bool shapes);
+
 struct CapoOffer {
     int capo = 0;
     int cost = 0;

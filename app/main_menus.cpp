@@ -22,6 +22,8 @@ MainMenus::MainMenus(QMainWindow& window) {
     Sair1->setObjectName(QStringLiteral("Sair1"));
     // Closing the window ends the program: the key that ends programs, on every desktop.
     Sair1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // What the list of shortcuts says of it.
+    Sair1->setToolTip(QStringLiteral("Close Tambrel"));
     programItems_ = Sair1;
     view_ = bar->addMenu(QStringLiteral("&View"));
     view_->setObjectName(QStringLiteral("ViewMenu"));

@@ -92,6 +92,7 @@ SheetTools::SheetTools(QMainWindow& window, const MainWindowModel& model, Result
     labels->addActions(labelChoices_->actions());
     canvasMenu_->addSeparator();
     canvasMenu_->addActions(outputItems());
+    canvasMenu_->addSeparator();
     canvasMenu_->addAction(showPanel);
 
     connect(add_, &QAction::triggered, this, &SheetTools::addSelected);

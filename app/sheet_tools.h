@@ -1,8 +1,8 @@
 #pragma once
 // The chord sheet in the desktop window: the sheet panel, the actions that add to it, export,
-// print and copy (with their shortcuts, on the window and in the canvas's menu), and the
-// dots' labels of the window's diagrams. It keeps the sheet and reads the window's model; the
-// model itself knows nothing of it.
+// print and copy (with their shortcuts, on the window, in its menus and in the canvas's menu),
+// and the dots' labels of the window's diagrams. It keeps the sheet and reads the window's
+// model; the model itself knows nothing of it.
 #include <QList>
 #include <QObject>
 #include <QString>

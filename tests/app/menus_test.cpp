@@ -2,11 +2,11 @@
 // each item doing what its shortcut does, and the list of shortcuts that "Help" shows.
 #include <QDockWidget>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTreeWidget>
 #include <utility>
 
-#include "app/Unitabout.h"
 #include "app/sheet_tools.h"
 #include "app/shortcuts_dialog.h"
 #include "tests/app/window_fixture.h"
@@ -198,12 +198,13 @@ TEST_F(Menus, TheShortcutsListIsReadFromTheWindowsActions) {
                    qobject_cast<QDialog*>(modal)->reject();
                    return true;
                });
-    EXPECT_EQ(rows, (std::vector<std::string>{
-                        "Add all results = Ctrl+Shift+D", "Add to sheet = Ctrl+D", "Close = Ctrl+Q",
-                        "Copy diagram = Ctrl+Shift+C", "Export results = Ctrl+Shift+E",
-                        "Export sheet = Ctrl+E", "Keyboard shortcuts = F1", "Print sheet = Ctrl+P",
-                        "Remove the diagram selected in the sheet = Del",
-                        "Show or hide the sheet = Ctrl+Shift+S"}));
+    EXPECT_EQ(rows,
+              (std::vector<std::string>{"Add all results = Ctrl+Shift+D", "Add to sheet = Ctrl+D",
+                                        "Close Tambrel = Ctrl+Q", "Copy diagram = Ctrl+Shift+C",
+                                        "Export results = Ctrl+Shift+E", "Export sheet = Ctrl+E",
+                                        "Keyboard shortcuts = F1", "Print sheet = Ctrl+P",
+                                        "Remove the diagram selected in the sheet = Del",
+                                        "Show or hide the sheet = Ctrl+Shift+S"}));
 
     // A command that the window gains is listed the next time the dialog opens.
     auto* added = new QAction(QStringLiteral("&Transpose..."), form.get());

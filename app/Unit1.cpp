@@ -19,7 +19,9 @@
 #include "app/main_menus.h"
 #include "app/results_panel.h"
 #include "app/scroll_panel.h"
+#include "app/sheet_panel.h"
 #include "app/sheet_tools.h"
+#include "app/shortcuts_dialog.h"
 #include "app/widget_helpers.h"
 #include "assets/artwork.h"
 
@@ -53,6 +55,8 @@ TForm1::TForm1(MidiSink& midi, QWidget* parent) : QMainWindow(parent), midiGate_
     // names, the chord tables and the first search, all inside the model.
     model_ = std::make_unique<MainWindowModel>(midiGate_, kDesignResultsWidth);
     sheetTools_ = new SheetTools(*this, *model_, results_->canvas());
+    menus_->addFileItems(sheetTools_->outputItems());
+    menus_->addPanel(*sheetTools_->panel());
     connectControls();
     showModelState();
     results_->followSearch(*model_);
@@ -130,6 +134,7 @@ void TForm1::connectControls() {
     results_->connect(model, toModel);
     bottom_->connect(model, toModel);
     connect(menus_->closeItem(), &QAction::triggered, this, &TForm1::Sair1Click);
+    connect(menus_->shortcutsItem(), &QAction::triggered, this, &TForm1::showShortcuts);
     connect(menus_->aboutItem(), &QAction::triggered, this, &TForm1::Sobre1Click);
 }
 
@@ -200,4 +205,10 @@ void TForm1::Sair1Click() {
 
 void TForm1::Sobre1Click() {
     form2_->exec();
+}
+
+void TForm1::showShortcuts() {
+    // Made afresh each time, from the actions as they are then.
+    ShortcutsDialog dialog(*this);
+    dialog.exec();
 }

@@ -44,6 +44,8 @@ class TForm1 : public QMainWindow {
 
     void Sair1Click();
     void Sobre1Click();
+    // "Help" > "Keyboard shortcuts".
+    void showShortcuts();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -151,7 +151,8 @@ SheetPanel::SheetPanel(QWidget* parent) : QDockWidget(QStringLiteral("Sheet"), p
                 const int to = destination > start ? destination - 1 : destination;
                 QTimer::singleShot(0, this, [this, start, to] { emit moveRequested(start, to); });
             });
-    auto* removeKey = new QAction(list_);
+    auto* removeKey =
+        new QAction(QStringLiteral("Remove the diagram selected in the sheet"), list_);
     removeKey->setShortcut(QKeySequence::Delete);
     removeKey->setShortcutContext(Qt::WidgetShortcut);
     list_->addAction(removeKey);

@@ -62,8 +62,9 @@ SheetTools::SheetTools(QMainWindow& window, const MainWindowModel& model, Result
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     print_ = action("PrintSheet", QStringLiteral("Print sheet..."), QKeySequence::Print);
     QAction* showPanel = panel_->toggleViewAction();
+    // Named by the panel's title, "Sheet", as the window's "View" menu shows it.
     showPanel->setObjectName(QStringLiteral("ShowSheet"));
-    showPanel->setText(QStringLiteral("Show sheet"));
+    showPanel->setToolTip(QStringLiteral("Show or hide the sheet"));
     showPanel->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     window.addAction(showPanel);
 
@@ -90,9 +91,8 @@ SheetTools::SheetTools(QMainWindow& window, const MainWindowModel& model, Result
     labels->setObjectName(QStringLiteral("DotLabelsMenu"));
     labels->addActions(labelChoices_->actions());
     canvasMenu_->addSeparator();
-    canvasMenu_->addAction(exportResults_);
-    canvasMenu_->addAction(exportSheet_);
-    canvasMenu_->addAction(print_);
+    canvasMenu_->addActions(outputItems());
+    canvasMenu_->addSeparator();
     canvasMenu_->addAction(showPanel);
 
     connect(add_, &QAction::triggered, this, &SheetTools::addSelected);

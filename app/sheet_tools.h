@@ -1,8 +1,9 @@
 #pragma once
 // The chord sheet in the desktop window: the sheet panel, the actions that add to it, export,
-// print and copy (with their shortcuts, on the window and in the canvas's menu), and the
-// dots' labels of the window's diagrams. It keeps the sheet and reads the window's model; the
-// model itself knows nothing of it.
+// print and copy (with their shortcuts, on the window, in its menus and in the canvas's menu),
+// and the dots' labels of the window's diagrams. It keeps the sheet and reads the window's
+// model; the model itself knows nothing of it.
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <vector>
@@ -55,6 +56,8 @@ class SheetTools : public QObject {
 
     // The canvas's menu, as the right button's release opens it.
     QMenu* canvasMenu() const { return canvasMenu_; }
+    // Export results, export sheet and print sheet, in the order the menus show them.
+    QList<QAction*> outputItems() const { return {exportResults_, exportSheet_, print_}; }
 
   private:
     void showSheet();

@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QXmlStreamReader>
-#include <functional>
 
 #include "app/sheet_panel.h"
 #include "app/sheet_tools.h"
@@ -57,22 +56,6 @@ class SheetWindow : public WindowTest {
         const QRect cell = find<ResultsCanvas>("Image1")->cellRect(index);
         clickCanvas(cell.center().x(), cell.center().y());
         ASSERT_EQ(state().highlighted, std::vector<int>{index});
-    }
-
-    // Runs `whileModal` on each modal window that comes up while `action` runs, until it
-    // returns true (done with that window).
-    void whileModal(const std::function<void()>& action,
-                    const std::function<bool(QWidget*)>& onModal) {
-        QTimer poll;
-        poll.setInterval(10);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                if (onModal(modal)) QApplication::processEvents();
-        });
-        poll.start();
-        action();
-        poll.stop();
-        settle();
     }
 };
 

@@ -99,13 +99,14 @@ TEST(SoundOutput, FileMenuOffersTheDevicesBuiltInSynthesiserFirst) {
     auto* devices = form.findChild<QMenu*>(QStringLiteral("MidiOutputMenu"));
     ASSERT_NE(devices, nullptr);
 
-    // "MIDI output", a separator, then "&Close" as the last item, as before.
+    // After the sheet's exports and printing: "MIDI output", a separator, then "&Close" as the
+    // last item, as before.
     const QList<QAction*> fileItems = file->actions();
-    ASSERT_EQ(fileItems.size(), 3);
-    EXPECT_EQ(fileItems[0]->menu(), devices);
-    EXPECT_EQ(fileItems[0]->text(), QStringLiteral("MIDI output"));
-    EXPECT_TRUE(fileItems[1]->isSeparator());
-    EXPECT_EQ(fileItems[2]->text(), QStringLiteral("&Close"));
+    ASSERT_EQ(fileItems.size(), 7);
+    EXPECT_EQ(fileItems[4]->menu(), devices);
+    EXPECT_EQ(fileItems[4]->text(), QStringLiteral("MIDI output"));
+    EXPECT_TRUE(fileItems[5]->isSeparator());
+    EXPECT_EQ(fileItems[6]->text(), QStringLiteral("&Close"));
 
     EXPECT_EQ(itemTexts(devices), (std::vector<QString>{QStringLiteral("Built-in synthesiser"),
                                                         QStringLiteral("Port A")}));
@@ -127,13 +128,15 @@ TEST(SoundOutput, FileMenuOffersTheDevicesBuiltInSynthesiserFirst) {
     EXPECT_EQ(output.chosen, (std::vector<int>{1, 0}));
 }
 
-TEST(SoundOutput, WithoutAChoiceTheFileMenuHoldsCloseOnly) {
+TEST(SoundOutput, WithoutAChoiceTheFileMenuHasNoMidiOutput) {
     RecordingMidiSink sink;
     TForm1 form(sink);
     EXPECT_EQ(form.findChild<QMenu*>(QStringLiteral("MidiOutputMenu")), nullptr);
     auto* file = form.findChild<QMenu*>(QStringLiteral("Arquivo1"));
-    ASSERT_EQ(file->actions().size(), 1);
-    EXPECT_EQ(file->actions()[0]->text(), QStringLiteral("&Close"));
+    // The sheet's exports and printing, a separator, and "&Close".
+    ASSERT_EQ(file->actions().size(), 5);
+    EXPECT_TRUE(file->actions()[3]->isSeparator());
+    EXPECT_EQ(file->actions()[4]->text(), QStringLiteral("&Close"));
 }
 
 // The program's own output, on whatever this machine has (here: no audio device at all).

@@ -166,11 +166,12 @@ TEST_F(StartUp, CaptionsHintsAndItems) {
     EXPECT_EQ(types->item(34, 0)->text(), QStringLiteral("m7/9"));
     EXPECT_EQ(types->item(34, 1)->text(), QStringLiteral("00 02 03 07 10"));
 
-    // Menus: "File" > "&Close", "&Help" > "&About"; the tuning presets.
+    // Menus: "File" > "&Close", "&View", "&Help" > "&About"; the tuning presets.
     auto* bar = find<QMenuBar>("MainMenu1");
-    ASSERT_EQ(bar->actions().size(), 2);
+    ASSERT_EQ(bar->actions().size(), 3);
     EXPECT_EQ(bar->actions()[0]->text(), QStringLiteral("File"));
-    EXPECT_EQ(bar->actions()[1]->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(bar->actions()[1]->text(), QStringLiteral("&View"));
+    EXPECT_EQ(bar->actions()[2]->text(), QStringLiteral("&Help"));
     EXPECT_EQ(find<QAction>("Sair1")->text(), QStringLiteral("&Close"));
     EXPECT_EQ(find<QAction>("Sobre1")->text(), QStringLiteral("&About"));
     const QList<QAction*> presets = find<QMenu>("PopupMenu1")->actions();

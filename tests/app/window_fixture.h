@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QScrollArea>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -140,6 +142,22 @@ class WindowTest : public ::testing::Test {
         EXPECT_EQ(find<PickGrid>("StringGridBaixo")->isEnabled(), state().bassGrid.enabled);
         EXPECT_EQ(find<PickGrid>("StringGridAcorde")->currentRow(), state().rootGrid.row);
         EXPECT_EQ(find<PickGrid>("StringGridBaixo")->currentRow(), state().bassGrid.row);
+    }
+
+    // Runs `onModal` on each modal window that comes up while `action` runs, until it returns
+    // true (done with that window).
+    static void whileModal(const std::function<void()>& action,
+                           const std::function<bool(QWidget*)>& onModal) {
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                if (onModal(modal)) QApplication::processEvents();
+        });
+        poll.start();
+        action();
+        poll.stop();
+        settle();
     }
 
     // The colour of one pixel of the canvas as it is painted now.

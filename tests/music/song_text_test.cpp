@@ -112,9 +112,7 @@ TEST(SongText, NoChordIsABarWithoutAChord) {
 }
 
 TEST(SongText, RepeatCountsAreReadAndLeftOut) {
-    for (const char* count : {"x2", "X4", "2x", "(x2)", "[3x]",
-                              "\xC3\x97"
-                              "3"}) {
+    for (const char* count : {"x2", "X4", "2x", "(x2)", "[3x]", "\u00D73"}) {
         SCOPED_TRACE(count);
         const SongText song = readSongText(std::string("| C | G | ") + count);
         EXPECT_THAT(song.chords, ElementsAre(at("C", 1, 3, 1), at("G", 1, 7, 2)));

@@ -28,7 +28,8 @@ SheetDiagrams diagramsOfSymbol(const ChordQuery& options, const std::string& sym
     const SymbolLookup& chord = found.chord;
     const std::vector<int>& tones = found.found.result.chordTones;
     const DiagramNotes notes =
-        diagramNotesFor(options.inputs.stringNote, chord.rootNote, tones, chord.rootFlats);
+        diagramNotesFor(tuningUnderCapo(options.inputs.stringNote, options.inputs.capo),
+                        chord.rootNote, tones, chord.rootFlats);
     const std::string name = sheetNameOfSymbol(
         tones, chord.rootNote, chord.bassNote, found.rootNames,
         chord.rootName.bytes() + chord.chordSuffix.bytes() + chord.bassSuffix.bytes());
@@ -52,6 +53,8 @@ SheetDiagrams sheetOfSymbols(const ChordQuery& options, const std::string& symbo
     }
     if (sheet.diagrams.empty()) sheet.problem = "--sheet names no chord";
     sheet.title = "Chord sheet";
+    if (options.inputs.capo > 0)
+        sheet.title += " \u2014 Capo " + std::to_string(options.inputs.capo);
     return sheet;
 }
 
@@ -76,7 +79,8 @@ SheetDiagrams diagramsOfIntervals(const DictionaryOptions& options, ChordQuery q
     }
     const bool flatNames = options.root.find('b') != std::string::npos;
     const DiagramNotes notes =
-        diagramNotesFor(query.inputs.stringNote, root, result.chordTones, flatNames);
+        diagramNotesFor(tuningUnderCapo(query.inputs.stringNote, query.inputs.capo), root,
+                        result.chordTones, flatNames);
     NoteNames names = noteNames();
     if (flatNames) applyFlatNames(names);
     const std::string name =
@@ -140,6 +144,8 @@ SheetDiagrams sheetDiagramsFor(const DictionaryOptions& options, const SheetFile
         sheet.diagrams.resize(files.first);
     sheet.title = sheet.diagrams.front().name + " \u2014 " + std::to_string(sheet.diagrams.size()) +
                   " fingerings";
+    // Frets counted from a capo read wrongly without it.
+    if (query.inputs.capo > 0) sheet.title += " \u2014 Capo " + std::to_string(query.inputs.capo);
     return sheet;
 }
 

@@ -61,9 +61,12 @@ bool ChordSheet::move(int from, int to) {
 
 std::string sheetNameOf(const MainWindowModel& window) {
     const SearchState& search = window.search();
-    return sheetNameOfSymbol(
+    std::string name = sheetNameOfSymbol(
         search.chordTones, search.rootNote, search.bassNote, window.window().rootGrid.names,
         search.rootName.bytes() + search.chordSuffix.bytes() + search.bassSuffix.bytes());
+    // A sheet may gather diagrams under several capos: each says its own.
+    if (search.capo > 0) name += " (capo " + std::to_string(search.capo) + ")";
+    return name;
 }
 
 std::string sheetNameOfSymbol(const std::vector<int>& chordTones, int rootNote, int bassNote,
@@ -88,8 +91,9 @@ std::string sheetNameOfTones(const std::vector<int>& chordTones, int rootNote, i
 
 DiagramNotes diagramNotesOf(const MainWindowModel& window) {
     const SearchState& search = window.search();
-    return diagramNotesFor(search.stringNote, search.rootNote, search.chordTones,
-                           window.window().rootGrid.names[1] != noteNames()[1]);
+    // Under a capo the strings sound higher: a dot names the note it sounds.
+    return diagramNotesFor(tuningUnderCapo(search.stringNote, search.capo), search.rootNote,
+                           search.chordTones, window.window().rootGrid.names[1] != noteNames()[1]);
 }
 
 DiagramNotes diagramNotesFor(const StringNotes& tuning, int rootNote,

@@ -127,5 +127,18 @@ TEST_F(SheetOfTheWindow, NotesOfTheResultsFollowTuningRootAndFlats) {
     EXPECT_EQ(resultSheetDiagram(window, 0)->notes, notes);
 }
 
+TEST_F(SheetOfTheWindow, UnderACapoTheNameSaysItAndTheDotsNameTheNotesThatSound) {
+    window.StringGridAcordeSelectCell(9); // A
+    window.clickTension(kMinor);
+    window.setCapo(3);
+    EXPECT_EQ(sheetNameOf(window), "Am (capo 3)");
+    const DiagramNotes notes = diagramNotesOf(window);
+    // The open low string sounds G behind a capo at the third fret.
+    EXPECT_EQ(dotLabel(DotLabels::Notes, notes, 0, 0), "G");
+    window.setCapo(0);
+    EXPECT_EQ(sheetNameOf(window), "Am");
+    EXPECT_EQ(diagramNotesOf(window).tuning, kStandardTuning);
+}
+
 } // namespace
 } // namespace tambrel::testing

@@ -13,19 +13,19 @@ namespace {
 
 // Letting go of the neck and landing elsewhere is a risk in time: any shift at all costs as
 // much as half a finger, each fret of it a little more, as a long jump is harder to land.
-constexpr int kShiftStart = 50;
-constexpr int kShiftFret = 25;
+constexpr int kShiftStart = 100;
+constexpr int kShiftFret = 100;
 // A finger that comes down on a string it did not press has to find its fret in time.
-constexpr int kPlaced = 30;
+constexpr int kPlaced = 50;
 // Lifting a finger takes no aim; it only has to happen on the beat.
-constexpr int kLifted = 10;
+constexpr int kLifted = 25;
 // A finger that keeps pressing but changes its place within the hand (to another fret than
 // the shift of the whole hand takes it) must be lifted and aimed anew.
-constexpr int kMoved = 40;
+constexpr int kMoved = 75;
 // A string that sounds the same fret in both chords is a tone the chords share, held on its
 // string: a fretted one is a finger that stays down, the anchor the hand moves around; an
 // open one rings on. Either makes the change smoother, heard and felt.
-constexpr int kKept = -30;
+constexpr int kKept = -50;
 
 } // namespace
 

@@ -141,6 +141,62 @@ constexpr unsigned below(int s) {
     return (1U << s) - 1;
 }
 
+// What the strum meets, which only the muted and the open strings decide: each count in three
+// bits of one number, looked up by the two sets together (muted strings in bits 0 to 5, open
+// ones in bits 6 to 11) instead of worked out string by string.
+enum StrumField : unsigned {
+    kInsideField,       // muted strings between two sounding ones
+    kAboveField,        // muted strings above the highest sounding one
+    kUndampedField,     // of those, the ones whose nearest sounding string below is open
+    kLeanedInsideField, // muted strings inside that a finger leans on
+    kOutOfReachField,   // muted strings inside with no fretted string beside them
+    kArchedField,       // fretted strings right below an open string
+    kFirstField,        // the lowest sounding string (kStringCount: none sounds)
+};
+
+constexpr int strumCount(std::uint32_t facts, StrumField field) {
+    return static_cast<int>((facts >> (3 * field)) & 7U);
+}
+
+constexpr std::uint32_t strumFactsOf(unsigned muted, unsigned open) {
+    const unsigned all = below(kStringCount);
+    const unsigned sounding = all & ~muted;
+    const unsigned fretted = sounding & ~open;
+    std::array<int, 7> count{};
+    count[kArchedField] = stringsIn(open & (fretted << 1));
+    count[kFirstField] = kStringCount;
+    if (sounding != 0) {
+        const int first = std::countr_zero(sounding);
+        const int last = 31 - std::countl_zero(sounding);
+        const unsigned inside = below(last) & ~below(first + 1);
+        const unsigned above = all & ~below(last + 1);
+        count[kFirstField] = first;
+        count[kInsideField] = stringsIn(muted & inside);
+        count[kAboveField] = stringsIn(muted & above);
+        // A muted string no finger can lean on: the nearest sounding string below it is open.
+        for (unsigned rest = muted & (inside | above); rest != 0; rest &= rest - 1) {
+            const int s = std::countr_zero(rest);
+            const int nearest = 31 - std::countl_zero(sounding & below(s));
+            const bool undamped = (open & (1U << nearest)) != 0;
+            count[kUndampedField] += undamped ? 1 : 0;
+            count[kLeanedInsideField] += !undamped && (inside & (1U << s)) != 0 ? 1 : 0;
+        }
+        count[kOutOfReachField] = stringsIn(muted & inside & ~(fretted << 1) & ~(fretted >> 1));
+    }
+    std::uint32_t facts = 0;
+    for (unsigned field = 0; field < count.size(); ++field)
+        facts |= static_cast<std::uint32_t>(count[field]) << (3 * field);
+    return facts;
+}
+
+constexpr std::array<std::uint32_t, 4096> kStrumFacts = [] {
+    std::array<std::uint32_t, 4096> table{};
+    for (unsigned muted = 0; muted < 64; ++muted)
+        for (unsigned open = 0; open < 64; ++open)
+            if ((muted & open) == 0) table[muted | (open << 6)] = strumFactsOf(muted, open);
+    return table;
+}();
+
 // Strings after `first` that a bar at `fret` from `first` holds: it passes muted strings and
 // strings fretted higher, and ends at an open string, a lower fret or a string already held
 // by another bar. A muted string's value lies above every fret, as it should.
@@ -334,8 +390,6 @@ Playability assessWith(const Fretting& fingering, const HandContext& context, Fa
     const auto sounding = static_cast<unsigned>((facts >> kIntervalShift) & 0xFFF);
     const int lowest = fretsPressed == 0 ? 0 : std::countr_zero(fretsPressed);
     const int highest = fretsPressed == 0 ? 0 : 31 - std::countl_zero(fretsPressed);
-    const unsigned all = (1U << kStringCount) - 1;
-    const unsigned soundingStrings = all & ~muted;
     const int fretted = kStringCount - stringsIn(muted) - stringsIn(open);
 
     p.span = fretted == 0 ? 0 : highest - lowest + 1;
@@ -361,26 +415,15 @@ Playability assessWith(const Fretting& fingering, const HandContext& context, Fa
     p.lowPosition = highest <= kLowPositionTop;
     p.openStrings = stringsIn(open);
     p.mutedStrings = stringsIn(muted);
-    const unsigned frettedStrings = all & ~muted & ~open;
-    p.archedFingers = stringsIn(open & (frettedStrings << 1));
-    if (soundingStrings != 0) {
-        const int first = std::countr_zero(soundingStrings);
-        const int last = 31 - std::countl_zero(soundingStrings);
-        const unsigned inside = below(last) & ~below(first + 1);
-        const unsigned above = all & ~below(last + 1);
-        p.mutedInside = stringsIn(muted & inside);
-        p.mutedAbove = stringsIn(muted & above);
-        // A muted string no finger can lean on: the nearest sounding string below it is open,
-        // or the hand is spread so wide that every finger stands on its tip.
-        const bool fullStretch = p.span >= kFullStretchSpan;
-        for (unsigned rest = muted & (inside | above); rest != 0; rest &= rest - 1) {
-            const int s = std::countr_zero(rest);
-            const int nearest = 31 - std::countl_zero(soundingStrings & below(s));
-            const bool onTips = fullStretch && (inside & (1U << s)) != 0;
-            if (onTips || (open & (1U << nearest)) != 0) ++p.mutedUndamped;
-        }
-        p.mutedOutOfReach =
-            stringsIn(muted & inside & ~(frettedStrings << 1) & ~(frettedStrings >> 1));
+    const std::uint32_t strum = kStrumFacts[facts & 0xFFF];
+    p.archedFingers = strumCount(strum, kArchedField);
+    p.mutedInside = strumCount(strum, kInsideField);
+    p.mutedAbove = strumCount(strum, kAboveField);
+    p.mutedOutOfReach = strumCount(strum, kOutOfReachField);
+    // In a full stretch every finger stands on its tip and leans on no string inside.
+    p.mutedUndamped = strumCount(strum, kUndampedField) +
+                      (p.span >= kFullStretchSpan ? strumCount(strum, kLeanedInsideField) : 0);
+    if (const int first = strumCount(strum, kFirstField); first < kStringCount) {
         p.bassPitch = kOctave[(context.stringNote[first] + frets[first]) & 127];
         p.bassAsAsked = p.bassPitch == context.bassNote;
         p.bassIsRoot = p.bassPitch == context.rootNote;

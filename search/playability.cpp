@@ -257,9 +257,11 @@ struct Reach {
 // is a fret of stretch between two neighbouring fingers. Then the cost of it all.
 [[gnu::always_inline]] inline void price(Fingering& f, int emptyFrets, const Reach& reach) {
     f.stretch = std::max(0, emptyFrets - std::max(0, 4 - f.fingers));
-    const bool pastTheTip =
-        f.indexBarFirst < kStringCount && (reach.farStrings & below(f.indexBarFirst)) != 0;
-    f.stretchPastBarre = pastTheTip ? reach.wideSpan : 0;
+    f.stretchPastBarre = 0;
+    if (reach.farStrings != 0 && f.indexBarFirst < kStringCount) [[unlikely]] {
+        const bool pastTheTip = (reach.farStrings & below(f.indexBarFirst)) != 0;
+        f.stretchPastBarre = pastTheTip ? reach.wideSpan : 0;
+    }
     f.cost = kFinger * f.fingers + kFingerBeyondFour * std::max(0, f.fingers - 4) +
              kStretchFret * f.stretch + kFullBarre * f.fullBarres +
              kPartialBarre * f.partialBarres + kMutedUnderBarre * f.barredMuted +

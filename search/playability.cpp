@@ -34,6 +34,10 @@ constexpr int kStretchFret = 100;
 constexpr int kFullBarre = 125;
 // A bar over two to four strings is easier, but still harder than a fingertip.
 constexpr int kPartialBarre = 100;
+// Only the index lies flat along a fret with ease: it is the straightest finger. A bar above
+// the lowest fretted fret cannot be the index's, which holds that lower fret, and the finger
+// that lays it must bend its joints back to lie flat: as much again as a bar.
+constexpr int kBarreBeyondIndex = kPartialBarre;
 // A muted string under a bar would sound the bar's fret; it has to be damped as well.
 constexpr int kMutedUnderBarre = 100;
 // The hand sits where its lowest fretted note is. Each fret above the first takes it further
@@ -60,6 +64,21 @@ constexpr int kMutedAbove = 50;
 // lean on the muted strings right above it and silence them. Above an open string there is
 // no such finger: another must be spared or the strum must avoid the string.
 constexpr int kMutedUndamped = 100;
+// A muted string inside the strum with an unfretted string on either side has no fretting
+// finger beside it at all: a finger must be spared only to touch it (as much as one more
+// finger), and set down between the strings on both sides without sounding or stopping them
+// (twice the care of a finger arched clear of one open string). The top string is not such
+// a string: it lies at the edge the fingers come from, where any spare finger meets it.
+constexpr int kMutedOutOfReach = 200;
+// Four frets or more open the whole hand, and a spread hand stands its fingers up on their
+// tips: none of them can lie against the string above the one it frets to damp it. Only the
+// top string, at the edge the hand comes from, is still met by a spare finger or the hand.
+constexpr int kFullStretchSpan = 4;
+// A bar's finger lies along its fret with its tip on the bar's lowest string. A finger that
+// reaches past that tip to a lower string, three frets or more further up, must twist the
+// whole hand round the flat finger while it stretches: each fret of span beyond three costs
+// as much again as the stretch itself.
+constexpr int kStretchPastBarre = kWideSpanFret;
 // A fingering that leaves a tone out says less of the chord. The perfect fifth least: the
 // root's own overtones imply it. Any other tone is part of what names the chord.
 constexpr int kLeftOutFifth = 50;
@@ -73,10 +92,12 @@ constexpr int kWrongBass = 200;
 // makes the order fall back to a plain sort.)
 constexpr int kScoreStep = [] {
     int step = 0;
-    for (int weight : {kFinger, kFingerBeyondFour, kSpanFret, kWideSpanFret, kStretchFret,
-                       kFullBarre, kPartialBarre, kMutedUnderBarre, kPositionFret, kOpenStringAway,
-                       kArchedFinger, kMutedString, kMutedInside, kMutedAbove, kMutedUndamped,
-                       kLeftOutFifth, kLeftOutTone, kWrongBass})
+    for (int weight :
+         {kFinger,         kFingerBeyondFour, kSpanFret,         kWideSpanFret,    kStretchFret,
+          kFullBarre,      kPartialBarre,     kBarreBeyondIndex, kMutedUnderBarre, kPositionFret,
+          kOpenStringAway, kArchedFinger,     kMutedString,      kMutedInside,     kMutedAbove,
+          kMutedUndamped,  kMutedOutOfReach,  kStretchPastBarre, kLeftOutFifth,    kLeftOutTone,
+          kWrongBass})
         step = std::gcd(step, weight);
     return step;
 }();
@@ -120,6 +141,62 @@ constexpr unsigned below(int s) {
     return (1U << s) - 1;
 }
 
+// What the strum meets, which only the muted and the open strings decide: each count in three
+// bits of one number, looked up by the two sets together (muted strings in bits 0 to 5, open
+// ones in bits 6 to 11) instead of worked out string by string.
+enum StrumField : unsigned {
+    kInsideField,       // muted strings between two sounding ones
+    kAboveField,        // muted strings above the highest sounding one
+    kUndampedField,     // of those, the ones whose nearest sounding string below is open
+    kLeanedInsideField, // muted strings inside that a finger leans on
+    kOutOfReachField,   // muted strings inside with no fretted string beside them
+    kArchedField,       // fretted strings right below an open string
+    kFirstField,        // the lowest sounding string (kStringCount: none sounds)
+};
+
+constexpr int strumCount(std::uint32_t facts, StrumField field) {
+    return static_cast<int>((facts >> (3 * field)) & 7U);
+}
+
+constexpr std::uint32_t strumFactsOf(unsigned muted, unsigned open) {
+    const unsigned all = below(kStringCount);
+    const unsigned sounding = all & ~muted;
+    const unsigned fretted = sounding & ~open;
+    std::array<int, 7> count{};
+    count[kArchedField] = stringsIn(open & (fretted << 1));
+    count[kFirstField] = kStringCount;
+    if (sounding != 0) {
+        const int first = std::countr_zero(sounding);
+        const int last = 31 - std::countl_zero(sounding);
+        const unsigned inside = below(last) & ~below(first + 1);
+        const unsigned above = all & ~below(last + 1);
+        count[kFirstField] = first;
+        count[kInsideField] = stringsIn(muted & inside);
+        count[kAboveField] = stringsIn(muted & above);
+        // A muted string no finger can lean on: the nearest sounding string below it is open.
+        for (unsigned rest = muted & (inside | above); rest != 0; rest &= rest - 1) {
+            const int s = std::countr_zero(rest);
+            const int nearest = 31 - std::countl_zero(sounding & below(s));
+            const bool undamped = (open & (1U << nearest)) != 0;
+            count[kUndampedField] += undamped ? 1 : 0;
+            count[kLeanedInsideField] += !undamped && (inside & (1U << s)) != 0 ? 1 : 0;
+        }
+        count[kOutOfReachField] = stringsIn(muted & inside & ~(fretted << 1) & ~(fretted >> 1));
+    }
+    std::uint32_t facts = 0;
+    for (unsigned field = 0; field < count.size(); ++field)
+        facts |= static_cast<std::uint32_t>(count[field]) << (3 * field);
+    return facts;
+}
+
+constexpr std::array<std::uint32_t, 4096> kStrumFacts = [] {
+    std::array<std::uint32_t, 4096> table{};
+    for (unsigned muted = 0; muted < 64; ++muted)
+        for (unsigned open = 0; open < 64; ++open)
+            if ((muted & open) == 0) table[muted | (open << 6)] = strumFactsOf(muted, open);
+    return table;
+}();
+
 // Strings after `first` that a bar at `fret` from `first` holds: it passes muted strings and
 // strings fretted higher, and ends at an open string, a lower fret or a string already held
 // by another bar. A muted string's value lies above every fret, as it should.
@@ -149,11 +226,26 @@ struct Fingering {
     int partialBarres = 0;
     int barredMuted = 0;
     int barreFret = 0;
+    int barresBeyondIndex = 0;        // bars above the lowest fretted fret
+    int indexBarFirst = kStringCount; // the first string of a bar at the lowest fret
+    int stretchPastBarre = 0;
     int cost = 0;
 };
 
-// Adds a bar over two strings or more to the fingering: one finger for all its strings.
-[[gnu::always_inline]] inline void layBar(Fingering& f, const Bar& bar, unsigned muted) {
+// Where the hand must reach, as its bars are priced against it: its lowest fret, the frets
+// of span beyond three, and with such a span the strings pressed at its far end.
+struct Reach {
+    int lowestFret = 0;
+    int wideSpan = 0;
+    unsigned farStrings = 0;
+};
+
+// Adds a bar over two strings or more to the fingering: one finger for all its strings. The
+// index holds the lowest fret; a bar there is the index's.
+[[gnu::always_inline]] inline void layBar(Fingering& f, const Bar& bar, unsigned muted,
+                                          const Reach& reach) {
+    f.barresBeyondIndex += bar.fret > reach.lowestFret ? 1 : 0;
+    if (bar.fret == reach.lowestFret) f.indexBarFirst = std::min(f.indexBarFirst, bar.first);
     f.fingers -= stringsIn(bar.held) - 1;
     (bar.last - bar.first + 1 >= 5 ? f.fullBarres : f.partialBarres) += 1;
     f.barreFret = f.barreFret == 0 ? bar.fret : std::min(f.barreFret, bar.fret);
@@ -163,20 +255,25 @@ struct Fingering {
 // The stretch, from the frets between the lowest and the highest fretted note that no finger
 // presses: the fingers to spare, one per fret, take up as many of them; each one left over
 // is a fret of stretch between two neighbouring fingers. Then the cost of it all.
-[[gnu::always_inline]] inline void price(Fingering& f, int emptyFrets) {
+[[gnu::always_inline]] inline void price(Fingering& f, int emptyFrets, const Reach& reach) {
     f.stretch = std::max(0, emptyFrets - std::max(0, 4 - f.fingers));
+    f.stretchPastBarre = 0;
+    if (reach.farStrings != 0 && f.indexBarFirst < kStringCount) [[unlikely]] {
+        const bool pastTheTip = (reach.farStrings & below(f.indexBarFirst)) != 0;
+        f.stretchPastBarre = pastTheTip ? reach.wideSpan : 0;
+    }
     f.cost = kFinger * f.fingers + kFingerBeyondFour * std::max(0, f.fingers - 4) +
              kStretchFret * f.stretch + kFullBarre * f.fullBarres +
-             kPartialBarre * f.partialBarres + kMutedUnderBarre * f.barredMuted;
+             kPartialBarre * f.partialBarres + kMutedUnderBarre * f.barredMuted +
+             kBarreBeyondIndex * f.barresBeyondIndex + kStretchPastBarre * f.stretchPastBarre;
 }
 
 // The easiest way to hold the frets: the bars the fingering lays (`barres`, their first strings),
 // and of the other groups of strings at one fret that a finger could lay across, those that make it
 // easier. On a tie fingertips are kept.
-[[gnu::always_inline]] inline Fingering easiestFingering(const FretList& frets, unsigned muted,
-                                                         int fretted, int emptyFrets,
-                                                         unsigned barres, unsigned repeatedFrets,
-                                                         unsigned tripledFrets) {
+[[gnu::always_inline]] inline Fingering
+easiestFingering(const FretList& frets, unsigned muted, int fretted, const Reach& reach,
+                 int emptyFrets, unsigned barres, unsigned repeatedFrets, unsigned tripledFrets) {
     // Strings are taken from the lowest up: a bar only reaches strings above its own, and it
     // ends where a lower fret or an open string lies, so no order of the frets is needed.
     Fingering marked;
@@ -187,9 +284,9 @@ struct Fingering {
         if ((taken & (1U << s)) != 0) continue;
         const Bar bar = barFrom(frets, s, frets[s], taken);
         taken |= bar.held;
-        if (stringsIn(bar.held) >= 2) layBar(marked, bar, muted); // else a plain fingertip
+        if (stringsIn(bar.held) >= 2) layBar(marked, bar, muted, reach); // else a plain fingertip
     }
-    price(marked, emptyFrets);
+    price(marked, emptyFrets, reach);
 
     // Another bar needs a fret pressed on two strings. A bar over two strings saves one finger
     // and costs at least as much: it only helps where the finger it frees takes up a stretch,
@@ -229,8 +326,8 @@ struct Fingering {
     for (unsigned chosen = 1; chosen < (1U << optionalCount); ++chosen) {
         Fingering f = marked;
         for (int i = 0; i < optionalCount; ++i)
-            if ((chosen & (1U << i)) != 0) layBar(f, optional[i], muted);
-        price(f, emptyFrets);
+            if ((chosen & (1U << i)) != 0) layBar(f, optional[i], muted, reach);
+        price(f, emptyFrets, reach);
         if (f.cost < best.cost) best = f;
     }
     return best;
@@ -295,40 +392,40 @@ Playability assessWith(const Fretting& fingering, const HandContext& context, Fa
     const auto sounding = static_cast<unsigned>((facts >> kIntervalShift) & 0xFFF);
     const int lowest = fretsPressed == 0 ? 0 : std::countr_zero(fretsPressed);
     const int highest = fretsPressed == 0 ? 0 : 31 - std::countl_zero(fretsPressed);
-    const unsigned all = (1U << kStringCount) - 1;
-    const unsigned soundingStrings = all & ~muted;
     const int fretted = kStringCount - stringsIn(muted) - stringsIn(open);
 
     p.span = fretted == 0 ? 0 : highest - lowest + 1;
     const int emptyFrets = std::max(0, p.span - membersOf(fretsPressed));
-    const Fingering hold = easiestFingering(frets, muted, fretted, emptyFrets, fingering.barres(),
-                                            repeatedFrets, tripledFrets);
+    // The far end of a full stretch matters only to a bar, which needs a fret pressed twice.
+    Reach reach{lowest, std::max(0, p.span - 3), 0};
+    if (p.span >= kFullStretchSpan && repeatedFrets != 0) {
+        for (int s = 0; s < kStringCount; ++s)
+            reach.farStrings |= (frets[s] == highest ? 1U : 0U) << s;
+    }
+    const Fingering hold = easiestFingering(frets, muted, fretted, reach, emptyFrets,
+                                            fingering.barres(), repeatedFrets, tripledFrets);
     p.fingers = hold.fingers;
     p.stretch = hold.stretch;
     p.fullBarres = hold.fullBarres;
     p.partialBarres = hold.partialBarres;
     p.barredMuted = hold.barredMuted;
     p.barreFret = hold.barreFret;
+    p.barresBeyondIndex = hold.barresBeyondIndex;
+    p.stretchPastBarre = hold.stretchPastBarre;
 
     p.position = lowest;
     p.lowPosition = highest <= kLowPositionTop;
     p.openStrings = stringsIn(open);
     p.mutedStrings = stringsIn(muted);
-    const unsigned frettedStrings = all & ~muted & ~open;
-    p.archedFingers = stringsIn(open & (frettedStrings << 1));
-    if (soundingStrings != 0) {
-        const int first = std::countr_zero(soundingStrings);
-        const int last = 31 - std::countl_zero(soundingStrings);
-        const unsigned inside = below(last) & ~below(first + 1);
-        const unsigned above = all & ~below(last + 1);
-        p.mutedInside = stringsIn(muted & inside);
-        p.mutedAbove = stringsIn(muted & above);
-        // A muted string no finger can lean on: the nearest sounding string below it is open.
-        for (unsigned rest = muted & (inside | above); rest != 0; rest &= rest - 1) {
-            const int s = std::countr_zero(rest);
-            const int nearest = 31 - std::countl_zero(soundingStrings & below(s));
-            if ((open & (1U << nearest)) != 0) ++p.mutedUndamped;
-        }
+    const std::uint32_t strum = kStrumFacts[facts & 0xFFF];
+    p.archedFingers = strumCount(strum, kArchedField);
+    p.mutedInside = strumCount(strum, kInsideField);
+    p.mutedAbove = strumCount(strum, kAboveField);
+    p.mutedOutOfReach = strumCount(strum, kOutOfReachField);
+    // In a full stretch every finger stands on its tip and leans on no string inside.
+    p.mutedUndamped = strumCount(strum, kUndampedField) +
+                      (p.span >= kFullStretchSpan ? strumCount(strum, kLeanedInsideField) : 0);
+    if (const int first = strumCount(strum, kFirstField); first < kStringCount) {
         p.bassPitch = kOctave[(context.stringNote[first] + frets[first]) & 127];
         p.bassAsAsked = p.bassPitch == context.bassNote;
         p.bassIsRoot = p.bassPitch == context.rootNote;
@@ -342,7 +439,8 @@ Playability assessWith(const Fretting& fingering, const HandContext& context, Fa
     if (!p.lowPosition) score += kOpenStringAway * p.openStrings;
     score += kArchedFinger * p.archedFingers;
     score += kMutedString * p.mutedStrings + kMutedInside * p.mutedInside +
-             kMutedAbove * p.mutedAbove + kMutedUndamped * p.mutedUndamped;
+             kMutedAbove * p.mutedAbove + kMutedUndamped * p.mutedUndamped +
+             kMutedOutOfReach * p.mutedOutOfReach;
     if (!p.bassAsAsked) score += kWrongBass;
     const int leftOut = membersOf(p.leftOut);
     const int fifthLeftOut = (p.leftOut >> 7) & 1U;
@@ -419,8 +517,12 @@ std::string explainPlayability(const Playability& p) {
         text += " at fret " + std::to_string(p.barreFret);
         if (p.barredMuted > 0)
             text += " over " + counted(p.barredMuted, "muted string", "muted strings");
+        if (p.barresBeyondIndex > 0)
+            text += " (" + std::to_string(p.barresBeyondIndex) + " beyond the index)";
     }
     if (p.stretch > 0) text += ", stretch " + counted(p.stretch, "fret", "frets");
+    if (p.stretchPastBarre > 0)
+        text += ", reach past the barre " + counted(p.stretchPastBarre, "fret", "frets");
     if (p.position > 1) text += ", position " + std::to_string(p.position);
     if (p.openStrings > 0) text += ", open strings " + std::to_string(p.openStrings);
     if (p.archedFingers > 0)
@@ -436,6 +538,7 @@ std::string explainPlayability(const Playability& p) {
         add(p.mutedInside, "inside");
         add(p.mutedAbove, "above");
         add(p.mutedUndamped, "undamped");
+        add(p.mutedOutOfReach, "out of reach");
         if (!where.empty()) text += where + ")";
     }
     if (p.bassPitch >= 0) {

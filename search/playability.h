@@ -27,21 +27,24 @@ struct HandContext {
 // one more fretting finger costs. Lower is easier.
 struct Playability {
     int score = 0;
-    int span = 0;          // frets the fretted notes cover, lowest to highest (0: none fretted)
-    int fingers = 0;       // fretting fingers; a barre is one finger
-    int fullBarres = 0;    // barres over five or six strings
-    int partialBarres = 0; // barres over two to four strings
-    int barredMuted = 0;   // muted strings lying under a barre
-    int barreFret = 0;     // the fret of the lowest barre, 0 without one
-    int stretch = 0;       // frets beyond the natural spacing of neighbouring fingers
-    int position = 0;      // the lowest fretted fret: where the hand sits (0: none fretted)
+    int span = 0;              // frets the fretted notes cover, lowest to highest (0: none fretted)
+    int fingers = 0;           // fretting fingers; a barre is one finger
+    int fullBarres = 0;        // barres over five or six strings
+    int partialBarres = 0;     // barres over two to four strings
+    int barredMuted = 0;       // muted strings lying under a barre
+    int barreFret = 0;         // the fret of the lowest barre, 0 without one
+    int barresBeyondIndex = 0; // barres above the lowest fretted fret, laid by another finger
+    int stretch = 0;           // frets beyond the natural spacing of neighbouring fingers
+    int stretchPastBarre = 0;  // frets of span beyond three reached past a bar's tip
+    int position = 0;          // the lowest fretted fret: where the hand sits (0: none fretted)
     int openStrings = 0;
     int archedFingers = 0;    // fretting fingers right below an open string
     bool lowPosition = false; // the hand stays within the first four frets
     int mutedStrings = 0;     // strings that do not sound, wherever they are
     int mutedInside = 0;      // of those, the ones between two sounding strings
     int mutedAbove = 0;       // of those, the ones above the highest sounding string
-    int mutedUndamped = 0;    // of those inside or above, the ones no fretting finger can touch
+    int mutedUndamped = 0;    // of those inside or above, the ones no fretting finger leans on
+    int mutedOutOfReach = 0;  // of those inside, the ones with no fretted string beside them
     int bassPitch = -1;       // pitch class of the lowest sounding string, -1 if none sounds
     bool bassAsAsked = false; // the lowest sounding note is the chord's bass
     bool bassIsRoot = false;  // ... and it is the root

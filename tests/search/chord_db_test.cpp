@@ -130,6 +130,20 @@ int rankOf(const FretList& frets, const std::vector<Voicing>& list) {
     return -1;
 }
 
+// How often a list puts the database's first position first, and in its first three.
+struct Placings {
+    int first = 0;
+    int firstThree = 0;
+    void count(int rank) {
+        first += rank == 0;
+        firstThree += rank >= 0 && rank < 3;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const Placings& placings) {
+    return out << "first " << placings.first << ", in the first three " << placings.firstThree;
+}
+
 TEST(ChordDatabase, CommonVoicingsFindTheFirstPositionsAndEasiestFirstPutsThemNearTheTop) {
     const auto path = databasePath();
     if (!path) GTEST_SKIP() << "the chord database is not installed";
@@ -141,6 +155,10 @@ TEST(ChordDatabase, CommonVoicingsFindTheFirstPositionsAndEasiestFirstPutsThemNe
     int foundCommon = 0;
     int firstEasiest = 0;
     int topThreeEasiest = 0;
+    // Each order with and without the common voicings.
+    Placings position;
+    Placings positionCommon;
+    Placings easiestPlain;
     const bool report = std::getenv("TAMBREL_CHORDS_DB_REPORT") != nullptr;
     for (const Chord& chord : chords) {
         SearchInputs inputs;
@@ -150,6 +168,14 @@ TEST(ChordDatabase, CommonVoicingsFindTheFirstPositionsAndEasiestFirstPutsThemNe
         const int plainRank = rankOf(chord.frets, plain.result.voicingList);
         foundPlain += plainRank >= 0;
         firstPlain += plainRank == 0;
+        position.count(plainRank);
+        positionCommon.count(rankOf(
+            chord.frets, searchWithChoices(chord.intervals, inputs, {VoicingOrder::Position, true})
+                             .result.voicingList));
+        easiestPlain.count(
+            rankOf(chord.frets,
+                   searchWithChoices(chord.intervals, inputs, {VoicingOrder::EasiestFirst, false})
+                       .result.voicingList));
 
         const RankedVoicings easiest =
             searchWithChoices(chord.intervals, inputs, {VoicingOrder::EasiestFirst, true});
@@ -172,9 +198,19 @@ TEST(ChordDatabase, CommonVoicingsFindTheFirstPositionsAndEasiestFirstPutsThemNe
               << foundPlain << ", first " << firstPlain << ". Common voicings: found "
               << foundCommon << " (" << 100.0 * foundCommon / n << "%); easiest first: first "
               << firstEasiest << ", in the first three " << topThreeEasiest << " ("
-              << 100.0 * topThreeEasiest / n << "%)\n";
+              << 100.0 * topThreeEasiest / n << "%)\n"
+              << "Position order: " << position << "; easiest first: " << easiestPlain
+              << ". With common voicings, position order: " << positionCommon
+              << "; easiest first: first " << firstEasiest << ", in the first three "
+              << topThreeEasiest << "\n";
     EXPECT_GE(foundCommon, 0.95 * n);
     EXPECT_GE(topThreeEasiest, 0.76 * n);
+    // Easiest first puts the players' choice higher than the search's own order does, with
+    // the common voicings and without.
+    EXPECT_GT(easiestPlain.first, position.first);
+    EXPECT_GT(easiestPlain.firstThree, position.firstThree);
+    EXPECT_GT(firstEasiest, positionCommon.first);
+    EXPECT_GT(topThreeEasiest, positionCommon.firstThree);
 }
 
 } // namespace

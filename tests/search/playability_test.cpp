@@ -63,11 +63,23 @@ INSTANTIATE_TEST_SUITE_P(StandardTuning, EasiestFirst,
                                            Golden{"Dm7", "00 03 07 10", 2, {x, x, 0, 2, 1, 1}},
                                            Golden{"Cmaj7", "00 04 07 11", 0, {x, 3, 2, 0, 0, 0}},
                                            Golden{"G7", "00 04 07 10", 7, {3, 2, 0, 0, 0, 1}},
-                                           Golden{"F", "00 04 07", 5, {1, 3, 3, 2, 1, 1}}),
+                                           Golden{"F", "00 04 07", 5, {1, 3, 3, 2, 1, 1}},
+                                           Golden{"Bm", "00 03 07", 11, {x, 2, 4, 4, 3, 2}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EasiestFirst, CommonVoicingsPutTheC7WithoutItsFifthFirst) {
     EXPECT_EQ(fretText(firstEasiest("00 04 07 10", 0, true)), fretText({x, 3, 2, 3, 1, 0}));
+}
+
+// Shapes that read easy finger by finger but that no strumming hand plays: C#m with its B
+// string damped by a finger spread over four frets, Ab with the bass reached round a bar's
+// tip. With or without the common voicings, neither stands first.
+TEST(EasiestFirst, PutsNoShapeFirstThatAStrumCannotPlay) {
+    for (bool common : {false, true}) {
+        EXPECT_NE(fretText(firstEasiest("00 03 07", 1, common)), fretText({x, 4, 2, 1, x, 0}));
+        EXPECT_NE(fretText(firstEasiest("00 04 07", 8, common)), fretText({4, 3, 1, 1, 1, x}));
+        EXPECT_EQ(fretText(firstEasiest("00 03 07", 11, common)), fretText({x, 2, 4, 4, 3, 2}));
+    }
 }
 
 } // namespace
@@ -150,6 +162,56 @@ TEST(Playability, MutedStringsAreCheaperWhereAFingerCanTouchThem) {
     EXPECT_EQ(assess({3, 2, 0, 0, 0, m}).mutedAbove, 1);
 }
 
+TEST(Playability, AMutedStringInsideTheStrumNeedsAFingerBesideIt) {
+    // Bm's G string between two open strings: no fretting finger lies beside it.
+    const Playability between = assess({m, 2, 0, m, 0, 2}, 11, 11);
+    EXPECT_EQ(between.mutedOutOfReach, 1);
+    EXPECT_EQ(between.mutedUndamped, 1);
+    EXPECT_GT(between.score, assess({m, 2, 4, 4, 3, 2}, 11, 11).score);
+    EXPECT_NE(explainPlayability(between).find("(1 inside, 1 undamped, 1 out of reach)"),
+              std::string::npos);
+    // A finger on either side can reach it: its flesh from below, its tip from above.
+    EXPECT_EQ(assess({m, 3, m, 0, 1, m}).mutedOutOfReach, 0);
+    EXPECT_EQ(assess({m, 3, 0, m, 1, 3}).mutedOutOfReach, 0);
+    // The top string and the strings below the strum are never out of reach.
+    EXPECT_EQ(assess({3, 2, 0, 0, 0, m}).mutedOutOfReach, 0);
+    EXPECT_EQ(assess({m, 0, 0, 2, 0, 0}).mutedOutOfReach, 0);
+    // Two muted strings side by side: each needs a fretted string of its own beside it.
+    EXPECT_EQ(assess({0, 0, m, m, 0, 0}).mutedOutOfReach, 2);
+    EXPECT_EQ(assess({0, 2, m, m, 0, 0}).mutedOutOfReach, 1);
+}
+
+TEST(Playability, AHandSpreadOverFourFretsLeansOnNoStringInsideTheStrum) {
+    // C#m's B string beside the finger on the G string, with the hand spread from fret 1 to 4.
+    const Playability spread = assess({m, 4, 2, 1, m, 0}, 1, 1);
+    EXPECT_EQ(spread.mutedUndamped, 1);
+    EXPECT_EQ(spread.mutedOutOfReach, 0);
+    EXPECT_EQ(assess({m, 3, 2, 1, m, 0}).mutedUndamped, 0); // three frets: it leans
+    // The top string is still met by the hand.
+    EXPECT_EQ(assess({m, 4, 2, 1, 2, m}, 1, 1).mutedUndamped, 0);
+}
+
+TEST(Playability, BarresAreTheIndexsAndReachingRoundOneInAStretchIsHard) {
+    // The A-shape's bar on fret 3 is not the index's: the index holds fret 1.
+    const Playability aShape = assess({m, -1, 3, 3, 3, 1});
+    EXPECT_EQ(aShape.barresBeyondIndex, 1);
+    EXPECT_EQ(assess({-1, 3, 3, 2, 1, 1}, 5, 5).barresBeyondIndex, 0);
+    EXPECT_EQ(assess({m, 2, 4, 4, 4, 2}, 11, 11).barresBeyondIndex, 1); // index bar and ring bar
+    EXPECT_NE(explainPlayability(aShape).find("2 barres at fret 1 (1 beyond the index)"),
+              std::string::npos);
+
+    // Ab in the G shape: the bar on fret 1 and the bass strings three frets further up.
+    const Playability gShape = assess({4, 3, -1, 1, 1, m}, 8, 8);
+    EXPECT_EQ(gShape.stretchPastBarre, 1);
+    EXPECT_GT(gShape.score, assess({-4, 6, 6, 5, 4, 4}, 8, 8).score);
+    EXPECT_NE(explainPlayability(gShape).find(", reach past the barre 1 fret"), std::string::npos);
+    // The same four frets stretched under the bar, or past it within three frets: no twist.
+    EXPECT_EQ(assess({m, -1, 3, 3, 4, 1}, 10, 10).stretchPastBarre, 0);
+    EXPECT_EQ(assess({m, m, 3, 2, -1, 1}, 5, 5).stretchPastBarre, 0);
+    // Without a bar the same frets are fingertips: nothing to reach round.
+    EXPECT_EQ(assess({4, 3, 1, 1, m, m}, 8, 8).stretchPastBarre, 0);
+}
+
 // Every fret list over the given values, with one string changed by `change`; calls `check`
 // with both assessments wherever the change applies.
 template <typename Change, typename Check>
@@ -186,6 +248,9 @@ auto partsOf(const Playability& p) {
                             p.mutedInside,
                             p.mutedAbove,
                             p.mutedUndamped,
+                            p.mutedOutOfReach,
+                            p.stretchPastBarre,
+                            p.barresBeyondIndex,
                             p.bassAsAsked,
                             p.bassIsRoot,
                             static_cast<int>(p.leftOut)};

@@ -20,6 +20,13 @@ std::string MainWindowModel::capoCaption() const {
     return caption + " \u00B7 shape " + shapesUnderCapo({shown}, search_.capo).front();
 }
 
+std::string MainWindowModel::songChordName(int chord) const {
+    const auto& chords = song_.arrangement().chords;
+    if (chord < 0 || chord >= static_cast<int>(chords.size())) return "";
+    const ArrangedChord& arranged = chords[chord];
+    return window_.shapeNames && search_.capo > 0 ? arranged.shape : arranged.symbol;
+}
+
 void MainWindowModel::arrangeSong() {
     if (song_.empty()) return;
     song_.arrange(ChordQuery{{}, searchInputs(), voicingChoices()});

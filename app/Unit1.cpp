@@ -20,6 +20,7 @@
 #include "app/results_panel.h"
 #include "app/scroll_panel.h"
 #include "app/sheet_tools.h"
+#include "app/song_panel.h"
 #include "app/widget_helpers.h"
 #include "assets/artwork.h"
 
@@ -53,6 +54,7 @@ TForm1::TForm1(MidiSink& midi, QWidget* parent) : QMainWindow(parent), midiGate_
     // names, the chord tables and the first search, all inside the model.
     model_ = std::make_unique<MainWindowModel>(midiGate_, kDesignResultsWidth);
     sheetTools_ = new SheetTools(*this, *model_, results_->canvas());
+    songPanel_ = new SongPanel(*this, *sheetTools_);
     connectControls();
     showModelState();
     results_->followSearch(*model_);
@@ -129,6 +131,7 @@ void TForm1::connectControls() {
     chordColumn_->connect(model, toModel);
     results_->connect(model, toModel);
     bottom_->connect(model, toModel);
+    songPanel_->connect(model, toModel);
     connect(menus_->closeItem(), &QAction::triggered, this, &TForm1::Sair1Click);
     connect(menus_->aboutItem(), &QAction::triggered, this, &TForm1::Sobre1Click);
 }
@@ -153,6 +156,7 @@ void TForm1::showModelState() {
     results_->show(*model_);
     showStatus(model_->window());
     sheetTools_->showModelState();
+    songPanel_->showSong(*model_);
 }
 
 void TForm1::showStatus(const WindowState& w) {
@@ -191,6 +195,10 @@ void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The first layout of a shown window may settle after this event.
     QTimer::singleShot(0, this, &TForm1::followResultsWidth);
+}
+
+QAction* TForm1::songPanelItem() const {
+    return songPanel_->toggleViewAction();
 }
 
 void TForm1::Sair1Click() {

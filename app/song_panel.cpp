@@ -1,5 +1,6 @@
 #include "app/song_panel.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -83,7 +84,7 @@ SongPanel::SongPanel(QMainWindow& window, SheetTools& sheet)
     text_->setPlaceholderText(QStringLiteral("Type or paste the chords: | C Am | F G7 |"));
     text_->setToolTip(QStringLiteral("The song's chords, with bar lines or without, among lyrics "
                                      "and headings"));
-    text_->setMaximumHeight(90);
+    text_->setMaximumHeight(64);
     layout->addWidget(text_);
     problems_ = label("SongProblems", QString());
     problems_->setWordWrap(true);
@@ -112,6 +113,10 @@ SongPanel::SongPanel(QMainWindow& window, SheetTools& sheet)
     window.addDockWidget(Qt::RightDockWidgetArea, this);
     window.tabifyDockWidget(sheet.panel(), this);
     hide();
+    QAction* showPanel = toggleViewAction();
+    showPanel->setObjectName(QStringLiteral("ShowSong"));
+    showPanel->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    window.addAction(showPanel);
 }
 
 QWidget* SongPanel::buildTools() {

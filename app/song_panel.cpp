@@ -297,6 +297,7 @@ void SongPanel::showSong(const MainWindowModel& model) {
     problems_->setVisible(!problems.isEmpty());
 
     std::vector<SongChordCell> cells;
+    cells.reserve(count);
     for (int k = 0; k < count; ++k)
         cells.push_back({shown(model.songChordName(k)), chords[k].fingering, chords[k].pinned});
     const SongPlayer& player = model.songPlayer();

@@ -13,7 +13,7 @@ void MainWindowModel::setShapeNames(bool shapes) {
 
 std::string MainWindowModel::capoCaption() const {
     if (search_.capo == 0) return "";
-    const std::string caption = "Capo " + std::to_string(search_.capo);
+    std::string caption = "Capo " + std::to_string(search_.capo);
     const std::string& shown = window_.editAcorde.utf8();
     if (shown.empty()) return caption;
     if (!window_.shapeNames) return caption + " \u00B7 sounds " + shown;

@@ -22,6 +22,7 @@
 #include "app/sheet_panel.h"
 #include "app/sheet_tools.h"
 #include "app/shortcuts_dialog.h"
+#include "app/song_panel.h"
 #include "app/widget_helpers.h"
 #include "assets/artwork.h"
 
@@ -57,6 +58,8 @@ TForm1::TForm1(MidiSink& midi, QWidget* parent) : QMainWindow(parent), midiGate_
     sheetTools_ = new SheetTools(*this, *model_, results_->canvas());
     menus_->addFileItems(sheetTools_->outputItems());
     menus_->addPanel(*sheetTools_->panel());
+    songPanel_ = new SongPanel(*this, *sheetTools_);
+    menus_->addPanel(*songPanel_);
     connectControls();
     showModelState();
     results_->followSearch(*model_);
@@ -133,6 +136,7 @@ void TForm1::connectControls() {
     chordColumn_->connect(model, toModel);
     results_->connect(model, toModel);
     bottom_->connect(model, toModel);
+    songPanel_->connect(model, toModel);
     connect(menus_->closeItem(), &QAction::triggered, this, &TForm1::Sair1Click);
     connect(menus_->shortcutsItem(), &QAction::triggered, this, &TForm1::showShortcuts);
     connect(menus_->aboutItem(), &QAction::triggered, this, &TForm1::Sobre1Click);
@@ -158,6 +162,7 @@ void TForm1::showModelState() {
     results_->show(*model_);
     showStatus(model_->window());
     sheetTools_->showModelState();
+    songPanel_->showSong(*model_);
 }
 
 void TForm1::showStatus(const WindowState& w) {
@@ -196,6 +201,10 @@ void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The first layout of a shown window may settle after this event.
     QTimer::singleShot(0, this, &TForm1::followResultsWidth);
+}
+
+QAction* TForm1::songPanelItem() const {
+    return songPanel_->toggleViewAction();
 }
 
 void TForm1::Sair1Click() {

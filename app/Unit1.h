@@ -18,6 +18,7 @@ class MainMenus;
 class ResultsPanel;
 class SheetTools;
 class SideScrollPanel;
+class SongPanel;
 } // namespace tambrel
 
 class TForm2;
@@ -40,6 +41,9 @@ class TForm1 : public QMainWindow {
 
     const tambrel::MainWindowModel& model() const { return *model_; }
     tambrel::SheetTools* sheetTools() const { return sheetTools_; }
+    // The song's dock; its toggleViewAction() is "View" > "Song".
+    tambrel::SongPanel* songPanel() const { return songPanel_; }
+    QAction* songPanelItem() const;
     TForm2* aboutBox() const { return form2_; }
 
     void Sair1Click();
@@ -77,6 +81,7 @@ class TForm1 : public QMainWindow {
     TForm2* form2_ = nullptr;
     // The chord sheet: its panel, and export, print and copy of the diagrams.
     tambrel::SheetTools* sheetTools_ = nullptr;
+    tambrel::SongPanel* songPanel_ = nullptr;
 
     std::unique_ptr<tambrel::ChordColumn> chordColumn_; // Panel1
     std::unique_ptr<tambrel::ResultsPanel> results_;    // PanelScrollBox

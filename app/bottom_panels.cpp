@@ -33,6 +33,8 @@ BottomPanels::BottomPanels(QWidget* window) : panel_(new QWidget) {
     grid->addWidget(tuning_->widget(), 0, 2, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(options_->kinds(), 0, 3, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(buildOrderPanel(), 0, 4, Qt::AlignLeft | Qt::AlignTop);
+    // The capo takes the room that the naming panel below leaves beside the order.
+    grid->addWidget(tuning_->capoWidget(), 0, 4, Qt::AlignRight | Qt::AlignTop);
     sound_ = std::make_unique<SoundPanel>();
     grid->addWidget(sound_->widget(), 1, 0, 1, 4, Qt::AlignLeft | Qt::AlignTop);
     naming_ = std::make_unique<NamingPanel>();

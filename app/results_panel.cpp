@@ -1,5 +1,6 @@
 #include "app/results_panel.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -38,7 +39,18 @@ ResultsPanel::ResultsPanel(QObject* viewportWatcher) : panel_(new QWidget) {
     // The chord's plain name, where a user looks first.
     LabelPlainName = label("LabelPlainName", QString());
     LabelPlainName->setFont(interfaceFont(10, true));
-    scrollLayout->addWidget(LabelPlainName);
+    // Every diagram under a capo is counted from it: the caption says so beside the name, in
+    // the same font, so that the row keeps its height.
+    LabelCapoCaption = label("LabelCapoCaption", QString());
+    LabelCapoCaption->setFont(interfaceFont(10, true));
+    QPalette capoColour = LabelCapoCaption->palette();
+    capoColour.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    LabelCapoCaption->setPalette(capoColour);
+    auto* captions = new QHBoxLayout;
+    captions->setContentsMargins(0, 0, 0, 0);
+    captions->addWidget(LabelPlainName, 1);
+    captions->addWidget(LabelCapoCaption);
+    scrollLayout->addLayout(captions);
     Image1 = new ResultsCanvas;
     Image1->setObjectName(QStringLiteral("Image1"));
     ScrollBoxViolao->setWidget(Image1);
@@ -66,6 +78,8 @@ void ResultsPanel::show(const MainWindowModel& model) {
                         w.highlighted, w.leftHanded);
     Image1->markEasiest(model.easiestDiagram());
     setText(LabelPlainName, QString::fromStdString(w.plainName));
+    const std::string capo = model.capoCaption();
+    setText(LabelCapoCaption, QString::fromStdString(capo));
 }
 
 void ResultsPanel::followSearch(const MainWindowModel& model) {

@@ -1,7 +1,7 @@
 #pragma once
-// The results: the chord's plain name over the scroll box of its chord diagrams. The diagrams
-// are laid out for the box's width and follow it while the window is shown; results for another
-// search open at their first diagrams.
+// The results: the chord's plain name, and under a capo the capo's caption, over the scroll box of
+// its chord diagrams. The diagrams are laid out for the box's width and follow it while the window
+// is shown; results for another search open at their first diagrams.
 #include "app/model_forward.h"
 #include "window/main_window_model.h"
 
@@ -40,6 +40,7 @@ class ResultsPanel {
     QScrollArea* ScrollBoxViolao = nullptr;
     ResultsCanvas* Image1 = nullptr;
     QLabel* LabelPlainName = nullptr;
+    QLabel* LabelCapoCaption = nullptr;
     // What the diagrams in the scroll box were searched for.
     ChordQuery shownSearch_;
     MainWindowModel* model_ = nullptr;

@@ -156,10 +156,13 @@ void SheetTools::addSelected() {
 }
 
 void SheetTools::addAllResults() {
-    const std::vector<SheetDiagram> results = resultSheetDiagrams(model_);
-    if (results.empty()) return;
+    addDiagrams(resultSheetDiagrams(model_));
+}
+
+void SheetTools::addDiagrams(const std::vector<SheetDiagram>& diagrams) {
+    if (diagrams.empty()) return;
     const int first = sheet_.size();
-    sheet_.add(results);
+    sheet_.add(diagrams);
     showSheet();
     panel_->setCurrentRow(first);
     panel_->show();

@@ -39,6 +39,8 @@ class SheetTools : public QObject {
     // The user's actions.
     void addSelected();
     void addAllResults();
+    // Adds `diagrams` at the sheet's end and shows them in its panel.
+    void addDiagrams(const std::vector<SheetDiagram>& diagrams);
     void copySelected();
     void copySheetEntry(int row);
     void setDotLabels(DotLabels labels);

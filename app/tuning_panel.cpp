@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -51,6 +53,22 @@ TuningPanel::TuningPanel(QWidget* window) : panel_(raisedPanel("Panel2", 139, 90
         tuners->addLayout(tuner);
     }
     layout->addLayout(tuners, 1);
+    buildCapoPanel();
+}
+
+void TuningPanel::buildCapoPanel() {
+    capoPanel_ = raisedPanel("PanelCapo", 78, 89);
+    auto* layout = new QVBoxLayout(capoPanel_);
+    layout->setContentsMargins(5, 4, 5, 4);
+    layout->setSpacing(2);
+    capo_ = capoSpin("SpinCapo");
+    shapes_ = checkBox("CheckBoxShapes", QStringLiteral("Shapes"),
+                       QStringLiteral("Under a capo, name the chords the fingers play (the shapes) "
+                                      "rather than the chords that sound"));
+    layout->addWidget(label("LabelCapo", QStringLiteral("Capo")));
+    layout->addWidget(capo_);
+    layout->addWidget(shapes_);
+    layout->addStretch();
 }
 
 void TuningPanel::buildPresetButton(QWidget* window) {
@@ -80,6 +98,10 @@ QWidget* TuningPanel::widget() const {
     return panel_;
 }
 
+QWidget* TuningPanel::capoWidget() const {
+    return capoPanel_;
+}
+
 void TuningPanel::connect(MainWindowModel& model, const ModelForward& forward) {
     QObject::connect(ToolButton5, &QToolButton::clicked, panel_,
                      [forward, &model] { forward([&] { model.ToolButton5Click(); }); });
@@ -97,6 +119,11 @@ void TuningPanel::connect(MainWindowModel& model, const ModelForward& forward) {
                              forward([&] { model.TrackBarChange(n + 1, position); });
                          });
     }
+    QObject::connect(capo_, &QSpinBox::valueChanged, panel_,
+                     [forward, &model](int fret) { forward([&] { model.setCapo(fret); }); });
+    QObject::connect(shapes_, &QCheckBox::clicked, panel_, [forward, &model](bool checked) {
+        forward([&] { model.setShapeNames(checked); });
+    });
 }
 
 void TuningPanel::show(const MainWindowModel& model) {
@@ -112,6 +139,10 @@ void TuningPanel::show(const MainWindowModel& model) {
         const bool marked = item->data().toInt() == w.tuningMark;
         if (item->isChecked() != marked) item->setChecked(marked);
     }
+    setValue(capo_, model.search().capo);
+    setChecked(shapes_, w.shapeNames);
+    // Without a capo the shapes are the chords that sound.
+    shapes_->setEnabled(model.search().capo > 0);
 }
 
 } // namespace tambrel

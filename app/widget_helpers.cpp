@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QToolButton>
 
 namespace tambrel {
@@ -90,6 +91,21 @@ void setCurrentIndex(QComboBox* combo, int index) {
 void setValue(QSlider* slider, int value) {
     const QSignalBlocker blocker(slider);
     if (slider->value() != value) slider->setValue(value);
+}
+
+void setValue(QSpinBox* spin, int value) {
+    const QSignalBlocker blocker(spin);
+    if (spin->value() != value) spin->setValue(value);
+}
+
+QSpinBox* capoSpin(const char* name) {
+    auto* spin = new QSpinBox;
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setRange(0, 11);
+    spin->setSpecialValueText(QStringLiteral("None"));
+    spin->setToolTip(QStringLiteral("The capo's fret: the strings sound higher and the frets of "
+                                    "every diagram are counted from it"));
+    return spin;
 }
 
 void setItems(QListWidget* list, const QStringList& items) {

@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QSlider;
+class QSpinBox;
 class QToolButton;
 
 namespace tambrel {
@@ -41,6 +42,9 @@ void setText(QLabel* label, const QString& text);
 void setChecked(QAbstractButton* button, bool checked);
 void setCurrentIndex(QComboBox* combo, int index);
 void setValue(QSlider* slider, int value);
+void setValue(QSpinBox* spin, int value);
+// A spin box of the capo, 0..11, that reads "None" at 0.
+QSpinBox* capoSpin(const char* name);
 // Fills `list` with `items` afresh, each with its text as hint, for long items in a narrow list.
 void setItems(QListWidget* list, const QStringList& items);
 

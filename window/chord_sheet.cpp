@@ -3,6 +3,7 @@
 #include "music/note_names.h"
 #include "music/plain_names.h"
 #include "music/text_encoding.h"
+#include "search/chord_query.h"
 
 #include <algorithm>
 
@@ -125,6 +126,31 @@ std::vector<SheetDiagram> resultSheetDiagrams(const MainWindowModel& window) {
     diagrams.reserve(window.search().voicingList.size());
     for (const Voicing& voicing : window.search().voicingList)
         diagrams.push_back({voicing.frets, notes, name});
+    return diagrams;
+}
+
+std::vector<SheetDiagram> songSheetDiagrams(const MainWindowModel& window) {
+    const SearchState& search = window.search();
+    const int capo = search.capo;
+    const StringNotes sounding = tuningUnderCapo(search.stringNote, capo);
+    const auto& chords = window.song().arrangement().chords;
+    std::vector<SheetDiagram> diagrams;
+    for (int k = 0; k < static_cast<int>(chords.size()); ++k) {
+        const ArrangedChord& chord = chords[k];
+        if (!chord.fingering) continue;
+        std::string name = window.songChordName(k);
+        if (capo > 0) name += " (capo " + std::to_string(capo) + ")";
+        // The dots name the notes that sound: the open strings are raised by the capo.
+        DiagramNotes notes;
+        if (chord.alternatives && !chord.alternatives->result.chordTones.empty()) {
+            const std::vector<int>& tones = chord.alternatives->result.chordTones;
+            const bool flat = chord.symbol.size() > 1 && chord.symbol[1] == 'b';
+            notes = diagramNotesFor(sounding, tones.front(), tones, flat);
+        }
+        SheetDiagram diagram{*chord.fingering, notes, name};
+        if (std::find(diagrams.begin(), diagrams.end(), diagram) == diagrams.end())
+            diagrams.push_back(std::move(diagram));
+    }
     return diagrams;
 }
 

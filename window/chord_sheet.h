@@ -60,4 +60,9 @@ std::optional<SheetDiagram> selectedSheetDiagram(const MainWindowModel& window);
 // Every diagram of the current results, in display order.
 std::vector<SheetDiagram> resultSheetDiagrams(const MainWindowModel& window);
 
+// The song's chords with their chosen fingerings, named as the song panel names them, and
+// under a capo with it: "C (capo 3)". A chord that comes again with the same fingering is
+// given once; chords without a fingering are left out.
+std::vector<SheetDiagram> songSheetDiagrams(const MainWindowModel& window);
+
 } // namespace tambrel

@@ -237,6 +237,9 @@ class MainWindowModel {
     CapoOffer bestCapoOffer();
     void useBestCapo();
     const Song& song() const { return song_; }
+    // Chord `chord`'s name as the song panel shows it: the shape under a capo when shapes are
+    // named, else the chord that sounds; "" outside the song.
+    std::string songChordName(int chord) const;
     // A click on a chord of the song: it is strummed as a clicked diagram is.
     void strumSongChord(int chord);
     // Plays the song from its first chord at `bpm`, `beatsPerChord` beats each; the view calls

@@ -15,6 +15,13 @@ std::string MainWindowModel::capoCaption() const {
     return tambrel::capoCaption(search_.capo, window_.editAcorde.utf8(), window_.shapeNames);
 }
 
+std::string MainWindowModel::songChordName(int chord) const {
+    const auto& chords = song_.arrangement().chords;
+    if (chord < 0 || chord >= static_cast<int>(chords.size())) return "";
+    const ArrangedChord& arranged = chords[chord];
+    return window_.shapeNames && search_.capo > 0 ? arranged.shape : arranged.symbol;
+}
+
 void MainWindowModel::arrangeSong() {
     if (song_.empty()) return;
     song_.arrange(ChordQuery{{}, searchInputs(), voicingChoices()});

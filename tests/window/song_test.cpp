@@ -1,5 +1,6 @@
 // A song in the window: fingerings that flow, pins, the capo, transposition and the song played.
 #include "music/fret_list_text.h"
+#include "window/chord_sheet.h"
 #include "window_test_support.h"
 
 #include <gmock/gmock.h>
@@ -176,6 +177,42 @@ TEST_F(SongTest, PlayingStrumsEachChordWhenDueAndStops) {
     EXPECT_EQ(window.songPlayer().current(), 3);
     window.songTick(4000);
     EXPECT_FALSE(window.songPlayer().playing());
+}
+
+TEST_F(SongTest, ChordNamesFollowTheShapesToggleOnlyUnderACapo) {
+    window.setSongText("C Am");
+    window.setShapeNames(true);
+    EXPECT_EQ(window.songChordName(0), "C"); // no capo: the shape is the chord
+    window.setCapo(3);
+    EXPECT_EQ(window.songChordName(0), "A");
+    EXPECT_EQ(window.songChordName(1), "F#m");
+    window.setShapeNames(false);
+    EXPECT_EQ(window.songChordName(1), "Am");
+    EXPECT_EQ(window.songChordName(2), "");
+    EXPECT_EQ(window.songChordName(-1), "");
+}
+
+TEST_F(SongTest, TheSongGoesToTheSheetOnceAChordWithItsCapo) {
+    EXPECT_TRUE(songSheetDiagrams(window).empty());
+    window.setSongText("| C Am | F G7 | C Am |");
+    std::vector<SheetDiagram> diagrams = songSheetDiagrams(window);
+    std::vector<std::string> names;
+    for (const SheetDiagram& d : diagrams) names.push_back(d.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"C", "Am", "F", "G7"})); // C Am again: once
+    const auto& chords = window.song().arrangement().chords;
+    EXPECT_EQ(diagrams[1].frets, *chords[1].fingering);
+    EXPECT_EQ(diagrams[0].notes.rootNote, 0);
+
+    window.setCapo(3);
+    window.setShapeNames(true);
+    diagrams = songSheetDiagrams(window);
+    ASSERT_FALSE(diagrams.empty());
+    EXPECT_EQ(diagrams[0].name, "A (capo 3)");
+    // The labels name what sounds: C on the open A string raised by the capo.
+    EXPECT_EQ(diagrams[0].notes.rootNote, 0);
+    EXPECT_EQ(diagrams[0].notes.tuning[1], (kStandardTuning[1] + 3) % 12);
+    window.setShapeNames(false);
+    EXPECT_EQ(songSheetDiagrams(window)[0].name, "C (capo 3)");
 }
 
 } // namespace

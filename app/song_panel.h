@@ -1,0 +1,92 @@
+#pragma once
+// The song panel: a dock beside the sheet's where the user types a song's chords and sees one
+// fingering for each, chosen together by the model; pins, the capo and its best fret,
+// transposition, the song played at a tempo, and the song added to the chord sheet. It only
+// shows the model's song and forwards what the user does.
+#include <QDockWidget>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <memory>
+#include <vector>
+
+#include "app/model_forward.h"
+#include "app/song_chords.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+class QToolButton;
+
+namespace tambrel {
+
+class MainWindowModel;
+class SheetTools;
+struct RankedVoicings;
+
+class SongPanel : public QDockWidget {
+    Q_OBJECT
+  public:
+    // How long the text rests after a key before its chords are chosen again.
+    static constexpr int kIdleMilliseconds = 600;
+    // How often a playing song asks its clock whether the next chord is due.
+    static constexpr int kTickMilliseconds = 15;
+
+    // Docks the panel in `window`, tabbed with the sheet's panel, hidden until asked for; the
+    // song goes to `sheet`'s chord sheet.
+    SongPanel(QMainWindow& window, SheetTools& sheet);
+
+    void connect(MainWindowModel& model, const ModelForward& forward);
+    void showSong(const MainWindowModel& model);
+
+    // The chord the alternatives, the fret list and "Unpin" act on.
+    int selectedChord() const { return selected_; }
+    void selectChord(int chord);
+    SongChords* chords() const { return chords_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* buildTools();
+    QWidget* buildChordTools();
+    void readText();
+    void playOrStop(bool play);
+    void tick();
+    void showChordTools(const MainWindowModel& model);
+
+    SheetTools& sheet_;
+    MainWindowModel* model_ = nullptr;
+    ModelForward forward_;
+    QElapsedTimer clock_;
+    QTimer idle_;
+    QTimer ticker_;
+
+    QPlainTextEdit* text_ = nullptr;
+    QLabel* problems_ = nullptr;
+    QSpinBox* capo_ = nullptr;
+    QPushButton* bestCapo_ = nullptr;
+    QLabel* transposition_ = nullptr;
+    QSpinBox* bpm_ = nullptr;
+    QSpinBox* beats_ = nullptr;
+    QToolButton* play_ = nullptr;
+    QToolButton* stop_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    SongChords* chords_ = nullptr;
+    QLabel* chordLabel_ = nullptr;
+    QComboBox* alternatives_ = nullptr;
+    QLineEdit* frets_ = nullptr;
+    QPushButton* pin_ = nullptr;
+    QPushButton* unpin_ = nullptr;
+    QPushButton* toSheet_ = nullptr;
+    int selected_ = 0;
+    // What the alternatives' list was filled for: the chord and its list.
+    const RankedVoicings* shownAlternatives_ = nullptr;
+    int shownChord_ = -1;
+};
+
+} // namespace tambrel

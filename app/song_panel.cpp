@@ -116,6 +116,7 @@ SongPanel::SongPanel(QMainWindow& window, SheetTools& sheet)
     QAction* showPanel = toggleViewAction();
     showPanel->setObjectName(QStringLiteral("ShowSong"));
     showPanel->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    showPanel->setToolTip(QStringLiteral("Show or hide the song panel"));
     window.addAction(showPanel);
 }
 

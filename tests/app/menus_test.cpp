@@ -92,7 +92,8 @@ TEST_F(Menus, HoldEveryCommandInOrderWithItsShortcut) {
                                  {"Print sheet...", "Ctrl+P"},
                                  {"-", ""},
                                  {"&Close", "Ctrl+Q"}}));
-    EXPECT_EQ(itemsOf(find<QMenu>("ViewMenu")), (std::vector<Item>{{"Sheet", "Ctrl+Shift+S"}}));
+    EXPECT_EQ(itemsOf(find<QMenu>("ViewMenu")),
+              (std::vector<Item>{{"Sheet", "Ctrl+Shift+S"}, {"Song", "Ctrl+Shift+G"}}));
     EXPECT_EQ(itemsOf(find<QMenu>("Ajuda1")),
               (std::vector<Item>{{"&Keyboard shortcuts", "F1"}, {"&About", ""}}));
 
@@ -204,7 +205,8 @@ TEST_F(Menus, TheShortcutsListIsReadFromTheWindowsActions) {
                                         "Export results = Ctrl+Shift+E", "Export sheet = Ctrl+E",
                                         "Keyboard shortcuts = F1", "Print sheet = Ctrl+P",
                                         "Remove the diagram selected in the sheet = Del",
-                                        "Show or hide the sheet = Ctrl+Shift+S"}));
+                                        "Show or hide the sheet = Ctrl+Shift+S",
+                                        "Show or hide the song panel = Ctrl+Shift+G"}));
 
     // A command that the window gains is listed the next time the dialog opens.
     auto* added = new QAction(QStringLiteral("&Transpose..."), form.get());

@@ -12,6 +12,9 @@
 #include "music/fret_list_text.h"
 #include "tests/app/window_fixture.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace tambrel::testing {
 namespace {
 
@@ -155,9 +158,21 @@ TEST_F(SongWindowTest, TheSongGoesToTheSheetNamedWithItsCapo) {
     find<QSpinBox>("SpinCapo")->setValue(2);
     click("SongToSheet");
     const std::vector<SheetDiagram>& entries = form->sheetTools()->sheet().entries();
-    ASSERT_EQ(entries.size(), 2U);
+    // Each chord's fingering once, in the song's order: a repeat played the same way adds
+    // nothing.
+    std::vector<std::pair<std::string, Fretting>> distinct;
+    for (const ArrangedChord& chord : chords()) {
+        const std::pair<std::string, Fretting> entry{chord.symbol + " (capo 2)", *chord.fingering};
+        if (std::find(distinct.begin(), distinct.end(), entry) == distinct.end())
+            distinct.push_back(entry);
+    }
+    ASSERT_EQ(entries.size(), distinct.size());
+    ASSERT_GE(entries.size(), 2U);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].name, distinct[i].first);
+        EXPECT_EQ(entries[i].frets, distinct[i].second);
+    }
     EXPECT_EQ(entries[0].name, "C (capo 2)");
-    EXPECT_EQ(entries[1].frets, *chords()[1].fingering);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "window/song.h"
 
 #include "music/transposition.h"
+#include "search/chord_query.h"
 
 #include <algorithm>
 
@@ -52,6 +53,9 @@ bool Song::unpin(int chord) {
 }
 
 const SongArrangement& Song::arrange(const ChordQuery& settings) {
+    const StringNotes sounding = tuningUnderCapo(settings.inputs.stringNote, settings.inputs.capo);
+    if (sounding != pinnedUnder_) pins_.clear();
+    pinnedUnder_ = sounding;
     arrangement_ = arrangeSong(symbols_, settings, pins_, searches_);
     return arrangement_;
 }

@@ -2,6 +2,7 @@
 // The song panel's state: the song's text as typed, its chords as read, a transposition, the
 // fingerings the user pinned, and the arrangement chosen under the window's settings. Plain
 // C++: the desktop window, the terminal's --song and the session all work through it.
+#include "music/fretboard.h"
 #include "music/song_text.h"
 #include "window/song_arrangement.h"
 
@@ -27,8 +28,8 @@ class Song {
     const std::vector<std::string>& symbols() const { return symbols_; }
 
     // Holds chord `chord` (0 first) to a fingering, frets counted from the capo. False for a
-    // chord outside the song. A pin stays through a change of capo or settings, as the shape
-    // the user chose.
+    // chord outside the song. A pin holds under the tuning and capo of the arrangement it was
+    // made in: under another, the same frets would sound another chord, so every pin is let go.
     bool pin(int chord, const Fretting& fingering);
     // Pins alternative `alternative` of the chord's list in the current arrangement.
     bool pinAlternative(int chord, int alternative);
@@ -50,6 +51,8 @@ class Song {
     int transposition_ = 0;
     std::vector<std::string> symbols_;
     std::vector<SongPin> pins_;
+    // The strings as the capo raises them when the pins were made.
+    StringNotes pinnedUnder_{};
     SongSearches searches_;
     SongArrangement arrangement_;
 };

@@ -15,6 +15,7 @@ using ::testing::AnyOf;
 
 class SongTest : public WindowTest {
   protected:
+    static Fretting frets(const std::string& text) { return *readFretList(text).frets; }
     std::vector<std::string> frets() const {
         std::vector<std::string> list;
         for (const ArrangedChord& chord : window.song().arrangement().chords)
@@ -94,6 +95,20 @@ TEST_F(SongTest, PinsHoldTheirChordAndTheRestIsChosenAroundThem) {
     ASSERT_TRUE(window.pinSongFrets(0, "x35553"));
     window.setSongText("C Am F G7");
     EXPECT_EQ(frets(), free);
+    // So does a capo or a tuning: the same frets would sound another chord.
+    ASSERT_TRUE(window.pinSongFrets(2, "133211"));
+    window.setCapo(1);
+    EXPECT_TRUE(window.song().pins().empty());
+    EXPECT_NE(window.song().arrangement().chords[2].fingering, frets("133211"));
+    window.setCapo(0);
+    ASSERT_TRUE(window.pinSongFrets(2, "133211"));
+    window.StandardTunning1Click(7); // Drop D
+    EXPECT_TRUE(window.song().pins().empty());
+    // The window's other settings keep them.
+    window.StandardTunning1Click(0);
+    ASSERT_TRUE(window.pinSongFrets(2, "133211"));
+    window.CheckBoxCommonClick(true);
+    EXPECT_EQ(frets()[2], "133211");
 }
 
 TEST_F(SongTest, UnreadableSymbolsAreReportedAndTheRestKept) {

@@ -11,23 +11,35 @@ namespace {
 // The weights of a move, in the hand model's hundredths of a point, so that a move and a
 // fingering's own difficulty are weighed on one scale: one point is one more fretting finger.
 
-// Letting go of the neck and landing elsewhere is a risk in time: any shift at all costs as
-// much as half a finger, each fret of it a little more, as a long jump is harder to land.
+// Letting go of the neck and landing elsewhere must happen within a beat: the jump itself is
+// as hard as holding one more finger, and each fret of it a quarter more, as a longer jump
+// lands less surely.
 constexpr int kShiftStart = 100;
-constexpr int kShiftFret = 100;
-// A finger that comes down on a string it did not press has to find its fret in time.
+constexpr int kShiftFret = 25;
+// A finger set down where no finger pressed has to find its string and fret in time: half
+// the effort of holding it. A bar is one finger laid, however many strings it takes.
 constexpr int kPlaced = 50;
 // Lifting a finger takes no aim; it only has to happen on the beat.
-constexpr int kLifted = 25;
-// A finger that keeps pressing but changes its place within the hand (to another fret than
-// the shift of the whole hand takes it) must be lifted and aimed anew.
-constexpr int kMoved = 75;
-// A string that sounds the same fret in both chords is a tone the chords share, held on its
-// string: a fretted one is a finger that stays down, the anchor the hand moves around; an
-// open one rings on. Either makes the change smoother, heard and felt.
+constexpr int kLifted = 10;
+// A finger that goes on pressing the same string at another fret (other than where the whole
+// hand's shift takes it) is lifted and set down anew.
+constexpr int kMoved = 50;
+// A string that sounds at the same fret in both chords is a tone the chords share, kept on its
+// string. Fretted, it is a finger that stays down, the anchor the others are placed around: the
+// change is easier to play and smoother to hear. Open, it only rings on: heard, not played, so
+// half of that.
 constexpr int kKept = -50;
+constexpr int kKeptOpen = kKept / 2;
+// A capo raises the whole guitar: each fret of it takes the chords a semitone further from the
+// instrument's own register and shortens the strings' ring. Of two capos under which a song is
+// as easy, a player takes the lower; each fret costs as much as a fret of the hand's shift.
+constexpr int kCapoFret = kShiftFret;
 
 } // namespace
+
+int capoCost(int capo) {
+    return kCapoFret * capo;
+}
 
 int handPosition(const Fretting& fingering) {
     int lowest = 0;
@@ -54,30 +66,45 @@ int handPlace(const Fretting& fingering) {
 
 } // namespace
 
+namespace {
+
+// The strings that `fingering` holds under one bar with string s, when a bar begins at or below
+// s at its fret: bit s' for each; 0 when s is pressed by a fingertip.
+unsigned barOver(const Fretting& fingering, int s) {
+    for (int first = 0; first <= s; ++first) {
+        if (!fingering.beginsBarre(first) || fingering.fret(first) != fingering.fret(s)) continue;
+        unsigned held = 0;
+        for (int t = first; t < kStringCount; ++t)
+            if (fingering.fret(t) == fingering.fret(first)) held |= 1U << t;
+        return held;
+    }
+    return 0;
+}
+
+} // namespace
+
 MoveCost moveCost(const Fretting& from, const Fretting& to) {
     MoveCost cost;
     const int a = handPlace(from);
     const int b = handPlace(to);
-    const int shift = a == 0 || b == 0 ? 0 : std::abs(b - a);
-    if (shift != 0) cost.shift = kShiftStart + kShiftFret * shift;
-    // A shape carried whole along the neck moves every finger by the same frets.
-    const int slide = handPosition(from) == 0 || handPosition(to) == 0
-                          ? 0
-                          : handPosition(to) - handPosition(from);
+    const int shift = a == 0 || b == 0 ? 0 : b - a;
+    if (shift != 0) cost.shift = kShiftStart + kShiftFret * std::abs(shift);
+    unsigned barsPlaced = 0; // the strings of the bars already counted as placed
     for (int s = 0; s < kStringCount; ++s) {
         const int f = from.fret(s);
         const int t = to.fret(s);
         const bool pressedBefore = f != 0 && f != kMuted;
         const bool pressedAfter = t != 0 && t != kMuted;
         if (f == t && f != kMuted) {
-            cost.kept += kKept;
+            cost.kept += f == 0 ? kKeptOpen : kKept;
         } else if (pressedBefore && pressedAfter) {
-            // A finger that moves with the hand keeps its place in it.
-            if (t - f != slide) cost.moved += kMoved;
+            // A finger that the hand's shift carries along keeps its place in the hand.
+            if (shift == 0 || t - f != shift) cost.moved += kMoved;
         } else if (pressedBefore) {
             cost.lifted += kLifted;
-        } else if (pressedAfter) {
+        } else if (pressedAfter && (barsPlaced & (1U << s)) == 0) {
             cost.placed += kPlaced;
+            barsPlaced |= barOver(to, s);
         }
     }
     return cost;

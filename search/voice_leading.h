@@ -23,6 +23,9 @@ struct MoveCost {
 
 MoveCost moveCost(const Fretting& from, const Fretting& to);
 
+// What playing behind a capo at fret `capo` costs a song, on the same scale (0 without one).
+int capoCost(int capo);
+
 // Where the hand sits for a fingering: its lowest fretted fret, 0 when nothing is fretted (the
 // hand is then free to be anywhere).
 int handPosition(const Fretting& fingering);

@@ -87,7 +87,7 @@ SongArrangement arrangeSong(const std::vector<std::string>& symbols, const Chord
     }
 
     const SongChoice choice = chooseFingerings(chords);
-    song.cost = choice.cost;
+    song.cost = choice.cost + capoCost(song.capo);
     const Fretting* before = nullptr;
     for (std::size_t i = 0; i < symbols.size(); ++i) {
         const int c = choice.chosen[i];

@@ -46,7 +46,7 @@ struct ArrangedChord {
 struct SongArrangement {
     std::vector<ArrangedChord> chords;
     int capo = 0;
-    int cost = 0; // every hand score and every move
+    int cost = 0; // every hand score, every move and the capo (capoCost)
 };
 
 // The chord's cost in words: its fingering's hand score with the hand model's reasons, then the

@@ -22,10 +22,24 @@ TEST(MoveCost, PartsOfTheChangesGuitaristsKnow) {
     const MoveCost cToAm = moveCost(frets("x32010"), frets("x02210"));
     EXPECT_EQ(cToAm.shift, 0);
     EXPECT_EQ(cToAm.lifted, 10);
-    EXPECT_EQ(cToAm.placed, 30);
+    EXPECT_EQ(cToAm.placed, 50);
     EXPECT_EQ(cToAm.moved, 0);
-    EXPECT_EQ(cToAm.kept, -90);
-    EXPECT_EQ(cToAm.total(), -50);
+    EXPECT_EQ(cToAm.kept, -125); // two fingers stay down, the open top string rings on
+    EXPECT_EQ(cToAm.total(), -65);
+    // In the open position nothing shifts, however the fingers change.
+    const MoveCost gToD = moveCost(frets("320003"), frets("xx0232"));
+    EXPECT_EQ(gToD.shift, 0);
+    EXPECT_EQ(gToD.moved, 50); // the top string, third fret to second
+    EXPECT_EQ(gToD.placed, 100);
+    EXPECT_EQ(gToD.lifted, 20);
+
+    // A bar is one finger set down, however many strings it takes; the strings pressed before
+    // at the same fret stay down.
+    const MoveCost amToF = moveCost(frets("x02210"), Fretting{-1, 3, 3, 2, 1, 1});
+    EXPECT_EQ(amToF.placed, 100); // the bar, and the A string's third fret
+    EXPECT_EQ(amToF.moved, 50);   // the D string from the second fret to the third
+    EXPECT_EQ(amToF.kept, -100);  // the G and B strings
+    EXPECT_EQ(moveCost(frets("x02210"), frets("133211")).placed, 150); // fingertips each
 
     // A barre shape slid two frets up keeps every finger in its place within the hand: only
     // the shift costs.
@@ -43,7 +57,7 @@ TEST(MoveCost, PartsOfTheChangesGuitaristsKnow) {
     // The same fingering twice: every sounding string kept, nothing else.
     const MoveCost same = moveCost(frets("x24432"), frets("x24432"));
     EXPECT_EQ(same.total(), same.kept);
-    EXPECT_EQ(same.kept, -150);
+    EXPECT_EQ(same.kept, -250);
 }
 
 TEST(HandPosition, IsTheLowestFrettedFret) {

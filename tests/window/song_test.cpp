@@ -111,6 +111,22 @@ TEST_F(SongTest, PinsHoldTheirChordAndTheRestIsChosenAroundThem) {
     EXPECT_EQ(frets()[2], "133211");
 }
 
+TEST_F(SongTest, TheSongsCostIsTheSumOfItsParts) {
+    window.setSongText("| Dm7 G7 | Cmaj7 A7 | Dm7 G7 | C |");
+    for (int capo : {0, 2, 5}) {
+        window.setCapo(capo);
+        const SongArrangement& song = window.song().arrangement();
+        int sum = capoCost(capo);
+        for (const ArrangedChord& chord : song.chords) sum += chord.handScore + chord.move.total();
+        EXPECT_EQ(song.cost, sum) << "capo " << capo;
+        // No chord far down its list of the easiest.
+        for (const ArrangedChord& chord : song.chords) {
+            EXPECT_GE(chord.alternative, 0);
+            EXPECT_LT(chord.alternative, kAlternativesConsidered);
+        }
+    }
+}
+
 TEST_F(SongTest, UnreadableSymbolsAreReportedAndTheRestKept) {
     window.setSongText("C Hm7 G");
     ASSERT_EQ(window.song().reading().problems.size(), 1U);

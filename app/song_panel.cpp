@@ -1,6 +1,7 @@
 #include "app/song_panel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -137,8 +138,14 @@ QWidget* SongPanel::buildTools() {
     bestCapo_ = button("SongBestCapo", QStringLiteral("Best capo"),
                        QStringLiteral("Put the capo where the song's fingerings are easiest"));
     keyRow->addWidget(bestCapo_);
+    shapes_ = checkBox("SongShapes", QStringLiteral("Shapes"),
+                       QStringLiteral("Under a capo, name the chords the fingers play (the shapes) "
+                                      "rather than the chords that sound"));
+    keyRow->addWidget(shapes_);
     keyRow->addStretch();
     rows->addLayout(keyRow);
+    bestCapoOffer_ = label("SongBestCapoOffer", QString());
+    rows->addWidget(bestCapoOffer_);
 
     auto* playRow = new QHBoxLayout;
     playRow->addWidget(label("SongTransposeLabel", QStringLiteral("Key")));
@@ -218,8 +225,16 @@ void SongPanel::connect(MainWindowModel& model, const ModelForward& forward) {
     QObject::connect(&idle_, &QTimer::timeout, this, &SongPanel::readText);
     QObject::connect(capo_, &QSpinBox::valueChanged, this,
                      [this](int fret) { forward_([this, fret] { model_->setCapo(fret); }); });
-    QObject::connect(bestCapo_, &QPushButton::clicked, this,
-                     [this] { forward_([this] { model_->useBestCapo(); }); });
+    QObject::connect(bestCapo_, &QPushButton::clicked, this, [this] {
+        std::string offer;
+        forward_([this, &offer] {
+            offer = model_->bestCapoOffer().text();
+            model_->useBestCapo();
+        });
+        setText(bestCapoOffer_, QStringLiteral("Best: %1").arg(shown(offer)));
+    });
+    QObject::connect(shapes_, &QCheckBox::toggled, this,
+                     [this](bool on) { forward_([this, on] { model_->setShapeNames(on); }); });
     QObject::connect(play_, &QToolButton::clicked, this, [this] { playOrStop(true); });
     QObject::connect(stop_, &QToolButton::clicked, this, [this] { playOrStop(false); });
     QObject::connect(&ticker_, &QTimer::timeout, this, &SongPanel::tick);
@@ -250,6 +265,7 @@ void SongPanel::readText() {
     const std::string text = text_->toPlainText().toStdString();
     if (text == model_->song().text()) return;
     ticker_.stop();
+    setText(bestCapoOffer_, QString()); // an offer for another song
     forward_([this, &text] { model_->setSongText(text); });
 }
 
@@ -306,6 +322,8 @@ void SongPanel::showSong(const MainWindowModel& model) {
                         model.window().leftHanded);
 
     setValue(capo_, model.search().capo);
+    setChecked(shapes_, model.window().shapeNames);
+    shapes_->setEnabled(model.search().capo > 0);
     setText(transposition_, transpositionText(song.transposition()));
     play_->setEnabled(count > 0);
     stop_->setEnabled(player.playing());

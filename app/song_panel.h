@@ -12,6 +12,7 @@
 #include "app/model_forward.h"
 #include "app/song_chords.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -70,6 +71,8 @@ class SongPanel : public QDockWidget {
     QLabel* problems_ = nullptr;
     QSpinBox* capo_ = nullptr;
     QPushButton* bestCapo_ = nullptr;
+    QLabel* bestCapoOffer_ = nullptr; // the last offer with its shapes: "Capo 3: C Am F G"
+    QCheckBox* shapes_ = nullptr;
     QLabel* transposition_ = nullptr;
     QSpinBox* bpm_ = nullptr;
     QSpinBox* beats_ = nullptr;

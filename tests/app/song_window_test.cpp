@@ -105,6 +105,13 @@ TEST_F(SongWindowTest, BothCapoSpinsSetTheCapoAndTheResultsSayIt) {
     ASSERT_TRUE(shapes->isEnabled());
     shapes->click();
     EXPECT_TRUE(state().shapeNames);
+    // The song panel's own toggle shows the same choice and sets it back.
+    auto* songShapes = find<QCheckBox>("SongShapes");
+    EXPECT_TRUE(songShapes->isChecked());
+    songShapes->click();
+    EXPECT_FALSE(state().shapeNames);
+    EXPECT_FALSE(shapes->isChecked());
+    songShapes->click();
     auto* dock = find<SongPanel>("SongDock");
     dock->selectChord(0);
     EXPECT_EQ(find<QLabel>("SongChordLabel")->text(), QStringLiteral("1. A"));
@@ -119,6 +126,11 @@ TEST_F(SongWindowTest, BothCapoSpinsSetTheCapoAndTheResultsSayIt) {
     click("SongBestCapo");
     EXPECT_GT(model().search().capo, 0);
     EXPECT_EQ(windowCapo->value(), model().search().capo);
+    // The offer is shown with its shapes.
+    const QString offer = find<QLabel>("SongBestCapoOffer")->text();
+    EXPECT_TRUE(offer == QStringLiteral("Best: Capo 3: C Am F G") ||
+                offer == QStringLiteral("Best: Capo 1: D Bm G A"))
+        << offer.toStdString();
 }
 
 TEST_F(SongWindowTest, PlayingRunsOnTheEventLoopAndStopsAtOnce) {

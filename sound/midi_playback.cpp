@@ -20,14 +20,29 @@ void MidiPlayback::selectInstrument(int itemIndex) {
     sink_.shortMessage(0x00000090);
 }
 
+namespace {
+
+// The note string s sounds at its fret, or -1 for a muted string or a fret beyond the table.
+int noteOf(const Fretting& frets, const MidiNoteTable& midiNoteTable, int s) {
+    if (frets.muted(s) || frets.fret(s) >= kFretColumns) return -1;
+    return midiNoteTable[s][frets.fret(s)] & 0xFF;
+}
+
+} // namespace
+
+void MidiPlayback::releaseVoicing(const Fretting& frets, const MidiNoteTable& midiNoteTable) {
+    for (int s = 0; s < kStringCount; ++s) {
+        const int note = noteOf(frets, midiNoteTable, s);
+        if (note >= 0) sink_.shortMessage(0x00000090 + static_cast<std::uint32_t>(note) * 0x100);
+    }
+}
+
 void MidiPlayback::strumVoicing(const Fretting& selectedFrets, const MidiNoteTable& midiNoteTable,
                                 int tempoPosition) {
     for (int s = 0; s < kStringCount; ++s) {
-        if (selectedFrets.muted(s)) continue;
-        const int fret = selectedFrets.fret(s);
-        if (fret >= kFretColumns) continue;
-        const std::uint32_t note = static_cast<std::uint32_t>(midiNoteTable[s][fret]) & 0xFF;
-        sink_.shortMessage(0x00640090 + note * 0x100);
+        const int note = noteOf(selectedFrets, midiNoteTable, s);
+        if (note < 0) continue;
+        sink_.shortMessage(0x00640090 + static_cast<std::uint32_t>(note) * 0x100);
         sink_.pause(strumPauseMilliseconds(tempoPosition));
     }
 }

@@ -21,6 +21,9 @@ class MidiPlayback {
     void strumVoicing(const Fretting& selectedFrets, const MidiNoteTable& midiNoteTable,
                       int tempoPosition);
 
+    // Each sounding string's note let go, as a note-on at velocity 0 (the running status stays
+    // at note-on): a string struck again or damped by the hand stops ringing. Nothing waits.
+    void releaseVoicing(const Fretting& frets, const MidiNoteTable& midiNoteTable);
     int midiProgram() const { return midiProgram_; }
 
   private:

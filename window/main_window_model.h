@@ -296,6 +296,13 @@ class MainWindowModel {
 
     Song song_;
     SongPlayer songPlayer_;
+    // The song's chord still ringing, with the notes it was played at, to be let go when the
+    // next one is strummed or the song stops.
+    struct Ringing {
+        Fretting fingering;
+        MidiNoteTable notes{};
+    };
+    std::optional<Ringing> songRinging_;
 
     SearchState search_;
     WindowState window_{search_};

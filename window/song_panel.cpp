@@ -84,11 +84,25 @@ void MainWindowModel::playSong(int bpm, int beatsPerChord, std::int64_t nowMs) {
 }
 
 void MainWindowModel::songTick(std::int64_t nowMs) {
-    if (const std::optional<int> due = songPlayer_.advance(nowMs)) strumSongChord(*due);
+    const std::optional<int> due = songPlayer_.advance(nowMs);
+    if (!due) {
+        // Played to its end: the last chord rings out.
+        if (!songPlayer_.playing()) songRinging_.reset();
+        return;
+    }
+    // Each string is struck again or damped: what the chord before left ringing stops.
+    if (songRinging_) playback_.releaseVoicing(songRinging_->fingering, songRinging_->notes);
+    songRinging_.reset();
+    strumSongChord(*due);
+    const auto& chords = song_.arrangement().chords;
+    if (chords[*due].fingering)
+        songRinging_ = Ringing{*chords[*due].fingering, search_.midiNoteTable};
 }
 
 void MainWindowModel::stopSong() {
     songPlayer_.stop();
+    if (songRinging_) playback_.releaseVoicing(songRinging_->fingering, songRinging_->notes);
+    songRinging_.reset();
 }
 
 } // namespace tambrel

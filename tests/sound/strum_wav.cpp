@@ -1,45 +1,14 @@
 // Renders the C major strum ("Nylon guitar", tempo 2) offline to a WAV file and prints its level
 // and the pitch of its first note, for listening to and checking the built-in synthesiser.
 //     tambrel_strum_wav [out.wav [instrument index [fret list as "99 3 2 0 1 0"]]]
-#include "sound/devices/builtin_synth.h"
-#include "sound/devices/running_status_decoder.h"
 #include "sound/midi_playback.h"
 #include "tests/sound/audio_analysis.h"
+#include "tests/sound/rendering_sink.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 using namespace tambrel;
-
-namespace {
-
-// Plays into the synthesiser in the render loop's own time: a pause renders its length.
-class RenderingSink : public MidiSink {
-  public:
-    RenderingSink(BuiltInSynth& synth, std::vector<float>& left, std::vector<float>& right)
-        : synth_(synth), left_(left), right_(right) {}
-    void shortMessage(std::uint32_t message) override {
-        if (auto event = decoder_.decode(message)) synth_.send(*event);
-    }
-    void setVolume(std::uint32_t volume) override { synth_.setVolume(volume); }
-    void pause(int milliseconds) override {
-        renderFrames(static_cast<std::size_t>(milliseconds * synth_.sampleRate() / 1000));
-    }
-    void renderFrames(std::size_t frames) {
-        const std::size_t at = left_.size();
-        left_.resize(at + frames);
-        right_.resize(at + frames);
-        synth_.render(std::span(left_).subspan(at), std::span(right_).subspan(at));
-    }
-
-  private:
-    BuiltInSynth& synth_;
-    RunningStatusDecoder decoder_;
-    std::vector<float>& left_;
-    std::vector<float>& right_;
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     const std::string path = argc > 1 ? argv[1] : "c_major_strum.wav";
@@ -51,8 +20,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no General MIDI SoundFont\n");
         return 1;
     }
-    std::vector<float> left, right;
-    RenderingSink sink(*synth, left, right);
+    audio::RenderingSink sink(*synth);
+    const std::vector<float>& left = sink.left;
+    const std::vector<float>& right = sink.right;
     MidiPlayback playback(sink);
     playback.selectInstrument(argc > 2 ? std::atoi(argv[2]) : 0);
     FretList frets{99, 3, 2, 0, 1, 0};

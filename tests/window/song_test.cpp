@@ -197,9 +197,14 @@ TEST_F(SongTest, PlayingStrumsEachChordWhenDueAndStops) {
     EXPECT_TRUE(midi.takeLog().empty()); // still the first chord
     window.songTick(2000);
     EXPECT_EQ(window.songPlayer().current(), 1);
-    EXPECT_FALSE(midi.takeLog().empty());
+    // C's five notes let go (velocity 0), then Am's strum, five notes and their pauses.
+    const std::vector<std::string> second = midi.takeLog();
+    ASSERT_EQ(second.size(), 15U);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(second[i].substr(2, 4), "0000") << second[i];
+    EXPECT_EQ(second[5].substr(2, 4), "0064");
     window.stopSong();
     EXPECT_FALSE(window.songPlayer().playing());
+    EXPECT_EQ(midi.takeLog().size(), 5U); // Am let go
     window.songTick(3000);
     EXPECT_TRUE(midi.takeLog().empty());
     // Played through, it stops by itself after the last chord's beats.

@@ -10,7 +10,8 @@ TAMBREL_PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev fonts-liberation2 poppler-utils
   libfluidsynth-dev fluid-soundfont-gm librtmidi-dev
-  nlohmann-json3-dev libcli11-dev
+  nlohmann-json3-dev libcli11-dev libpugixml-dev
+  chordii python3-mido ghostscript
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-tidy libclang-rt-14-dev
   dpkg-dev file lintian appstream man-db

@@ -1,6 +1,8 @@
 // A song's fingerings chosen from nothing: every chord searched (with the common voicings, up
 // to fret 12) and the whole song chosen at once; and the best capo over capos 0..7. The targets:
 // 50 ms for a song of 32 chords, 300 ms for its best capo.
+#include "sound/recording_midi_sink.h"
+#include "window/main_window_model.h"
 #include "window/song.h"
 
 #include <benchmark/benchmark.h>
@@ -53,6 +55,34 @@ void BM_RechooseAfterAPin(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RechooseAfterAPin)->Unit(benchmark::kMicrosecond);
+
+// What the window does on its clock while a song plays: a tick that strums the chord due (the
+// chord before let go), and one that finds nothing due. Both must stay far below a frame.
+void BM_SongTickThatStrums(benchmark::State& state) {
+    RecordingMidiSink midi;
+    MainWindowModel window(midi, 644);
+    window.setSongText(kSong);
+    std::int64_t now = 0;
+    window.playSong(300, 1, now);
+    for (auto _ : state) {
+        now += 200; // the next chord is due at every tick
+        window.songTick(now);
+        if (!window.songPlayer().playing()) window.playSong(300, 1, now);
+        state.PauseTiming();
+        midi.takeLog();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SongTickThatStrums)->Unit(benchmark::kMicrosecond);
+
+void BM_SongTickWithNothingDue(benchmark::State& state) {
+    RecordingMidiSink midi;
+    MainWindowModel window(midi, 644);
+    window.setSongText(kSong);
+    window.playSong(20, 16, 0);
+    for (auto _ : state) window.songTick(1);
+}
+BENCHMARK(BM_SongTickWithNothingDue);
 
 } // namespace
 

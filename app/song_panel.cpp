@@ -138,9 +138,7 @@ QWidget* SongPanel::buildTools() {
     bestCapo_ = button("SongBestCapo", QStringLiteral("Best capo"),
                        QStringLiteral("Put the capo where the song's fingerings are easiest"));
     keyRow->addWidget(bestCapo_);
-    shapes_ = checkBox("SongShapes", QStringLiteral("Shapes"),
-                       QStringLiteral("Under a capo, name the chords the fingers play (the shapes) "
-                                      "rather than the chords that sound"));
+    shapes_ = shapesCheckBox("SongShapes");
     keyRow->addWidget(shapes_);
     keyRow->addStretch();
     rows->addLayout(keyRow);

@@ -62,9 +62,7 @@ void TuningPanel::buildCapoPanel() {
     layout->setContentsMargins(5, 4, 5, 4);
     layout->setSpacing(2);
     capo_ = capoSpin("SpinCapo");
-    shapes_ = checkBox("CheckBoxShapes", QStringLiteral("Shapes"),
-                       QStringLiteral("Under a capo, name the chords the fingers play (the shapes) "
-                                      "rather than the chords that sound"));
+    shapes_ = shapesCheckBox("CheckBoxShapes");
     layout->addWidget(label("LabelCapo", QStringLiteral("Capo")));
     layout->addWidget(capo_);
     layout->addWidget(shapes_);

@@ -98,6 +98,12 @@ void setValue(QSpinBox* spin, int value) {
     if (spin->value() != value) spin->setValue(value);
 }
 
+QCheckBox* shapesCheckBox(const char* name) {
+    return checkBox(name, QStringLiteral("Shapes"),
+                    QStringLiteral("Under a capo, name the chords the fingers play (the shapes) "
+                                   "rather than the chords that sound"));
+}
+
 QSpinBox* capoSpin(const char* name) {
     auto* spin = new QSpinBox;
     spin->setObjectName(QString::fromLatin1(name));

@@ -45,6 +45,8 @@ void setValue(QSlider* slider, int value);
 void setValue(QSpinBox* spin, int value);
 // A spin box of the capo, 0..11, that reads "None" at 0.
 QSpinBox* capoSpin(const char* name);
+// The "Shapes" toggle beside a capo: names under it, the shapes or the sounding chords.
+QCheckBox* shapesCheckBox(const char* name);
 // Fills `list` with `items` afresh, each with its text as hint, for long items in a narrow list.
 void setItems(QListWidget* list, const QStringList& items);
 

@@ -120,6 +120,7 @@ int runCli(int argc, char** argv) {
             return fail("give --song alone, not with a chord symbol or --intervals");
         return printSong(options, song);
     }
+    if (song.transpose != 0 || song.shapes) return fail("--transpose and --shapes go with --song");
     if (!song.capo.empty()) {
         if (const auto problem = readCapo(song.capo, options.capo)) return fail(*problem);
         if (options.capo < 0) return fail("--capo best goes with --song");

@@ -32,6 +32,7 @@ int printSong(const DictionaryOptions& options, const SongOptions& song) {
     Song panel;
     panel.setText(song.text);
     panel.setTransposition(song.transpose);
+    if (panel.empty() && panel.reading().problems.empty()) return fail("--song names no chord");
     int status = 0;
     for (const SongProblem& problem : panel.reading().problems) {
         std::cerr << "tambrel-cli: '" << problem.symbol << "' (line " << problem.line << ", column "

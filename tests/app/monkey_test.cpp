@@ -6,15 +6,22 @@
 // and the last actions, and the same two values replay it. TAMBREL_MONKEY_TRACE=1 prints
 // every action as it is made.
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QDockWidget>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
@@ -307,6 +314,7 @@ class Monkey : public WindowTest {
             {4, &Monkey::scroll},
             {1, &Monkey::splitter},
             {3, &Monkey::anyKey},
+            {6, &Monkey::songPanel},
         };
         static const int total = [] {
             int sum = 0;
@@ -871,6 +879,92 @@ class Monkey : public WindowTest {
         begin("drag " + split->objectName().toStdString() + " by " +
               std::to_string(to.y() - from.y()));
         drag(handle, from, to);
+    }
+
+    // The song panel: a song typed (chords, bars, repeats, garbage), its chords clicked, pinned
+    // and unpinned, the capo, the shapes, transposition, the best capo, play and stop.
+    void songPanel() {
+        auto* dock = find<QDockWidget>("SongDock");
+        if (!dock->isVisible()) {
+            begin("song panel shown");
+            dock->show();
+            settle();
+        }
+        static const std::vector<QString> words = {
+            QStringLiteral("C"),      QStringLiteral("Am"),  QStringLiteral("F"),
+            QStringLiteral("G7"),     QStringLiteral("Dm7"), QStringLiteral("Bbmaj7"),
+            QStringLiteral("F#m7b5"), QStringLiteral("|"),   QStringLiteral("%"),
+            QStringLiteral("N.C."),   QStringLiteral("Hm"),  QStringLiteral("E/G#"),
+            QStringLiteral("C13#11"), QStringLiteral("\n"),  QStringLiteral("x2")};
+        switch (random_.below(10)) {
+        case 0:
+        case 1: {
+            QString song;
+            const int count = random_.between(0, 12);
+            for (int k = 0; k < count; ++k) {
+                const QString word = random_.percent(10) ? garbage() : random_.pick(words);
+                song += word + ' ';
+            }
+            begin("song text " + text(song));
+            find<QPlainTextEdit>("SongText")->setPlainText(song);
+            QTest::mouseClick(find<QPushButton>("SongArrange"), Qt::LeftButton);
+            break;
+        }
+        case 2: {
+            auto* chords = find<QWidget>("SongChords");
+            const QPoint point = somewhereIn(chords);
+            begin("song chord at " + at(point));
+            QTest::mouseClick(chords, Qt::LeftButton, {}, point);
+            break;
+        }
+        case 3: {
+            const int fret = random_.between(0, 11);
+            begin("song capo " + std::to_string(fret));
+            find<QSpinBox>(random_.percent(50) ? "SongCapo" : "SpinCapo")->setValue(fret);
+            break;
+        }
+        case 4: {
+            auto* box = find<QCheckBox>(random_.percent(50) ? "SongShapes" : "CheckBoxShapes");
+            begin("shapes " + box->objectName().toStdString());
+            QTest::mouseClick(box, Qt::LeftButton);
+            break;
+        }
+        case 5: {
+            const char* name = random_.percent(50) ? "SongTransposeUp" : "SongTransposeDown";
+            begin(std::string("song ") + name);
+            QTest::mouseClick(find<QToolButton>(name), Qt::LeftButton);
+            break;
+        }
+        case 6:
+            begin("song best capo");
+            QTest::mouseClick(find<QPushButton>("SongBestCapo"), Qt::LeftButton);
+            break;
+        case 7: {
+            auto* alternatives = find<QComboBox>("SongAlternatives");
+            begin("song alternatives");
+            if (alternatives->count() > 0 && alternatives->isEnabled()) {
+                const int item = random_.below(alternatives->count());
+                note("item " + std::to_string(item));
+                alternatives->setCurrentIndex(item);
+                emit alternatives->activated(item);
+            }
+            break;
+        }
+        case 8: {
+            const QString frets = random_.percent(50) ? QStringLiteral("x32010") : garbage();
+            begin("song pin " + text(frets));
+            typeInto(find<QLineEdit>("SongFrets"), frets);
+            QTest::mouseClick(find<QPushButton>(random_.percent(80) ? "SongPin" : "SongUnpin"),
+                              Qt::LeftButton);
+            break;
+        }
+        default: {
+            const bool play = random_.percent(60);
+            begin(play ? "song play" : "song stop");
+            QTest::mouseClick(find<QToolButton>(play ? "SongPlay" : "SongStop"), Qt::LeftButton);
+            break;
+        }
+        }
     }
 
     // Keys at whatever has the focus, Tab among them.

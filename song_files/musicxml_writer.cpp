@@ -150,6 +150,10 @@ std::string musicXmlOf(const Song& song) {
     pugi::xml_node scorePart = score.append_child("part-list").append_child("score-part");
     scorePart.append_attribute("id").set_value("P1");
     addText(scorePart, "part-name", "Guitar");
+    // Notation programs take the part's sound from its instrument.
+    pugi::xml_node instrument = scorePart.append_child("score-instrument");
+    instrument.append_attribute("id").set_value("P1-I1");
+    addText(instrument, "instrument-name", "Guitar");
     pugi::xml_node part = score.append_child("part");
     part.append_attribute("id").set_value("P1");
 

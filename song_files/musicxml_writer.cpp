@@ -129,6 +129,7 @@ std::vector<int> lengthsOf(int chords) {
     int units = 4;
     while (units < chords) units *= 2;
     std::vector<int> lengths;
+    lengths.reserve(static_cast<std::size_t>(chords));
     for (int i = 0; i < chords; ++i)
         lengths.push_back((units / chords + (i < units % chords ? 1 : 0)) * kMeasureLength / units);
     return lengths;

@@ -18,6 +18,7 @@ class MainMenus;
 class ResultsPanel;
 class SheetTools;
 class SideScrollPanel;
+class SongExports;
 class SongPanel;
 } // namespace tambrel
 
@@ -43,6 +44,7 @@ class TForm1 : public QMainWindow {
     tambrel::SheetTools* sheetTools() const { return sheetTools_; }
     // The song's dock; its toggleViewAction() is "View" > "Song".
     tambrel::SongPanel* songPanel() const { return songPanel_; }
+    tambrel::SongExports* songExports() const { return songExports_; }
     QAction* songPanelItem() const;
     TForm2* aboutBox() const { return form2_; }
 
@@ -82,6 +84,7 @@ class TForm1 : public QMainWindow {
     // The chord sheet: its panel, and export, print and copy of the diagrams.
     tambrel::SheetTools* sheetTools_ = nullptr;
     tambrel::SongPanel* songPanel_ = nullptr;
+    tambrel::SongExports* songExports_ = nullptr;
 
     std::unique_ptr<tambrel::ChordColumn> chordColumn_; // Panel1
     std::unique_ptr<tambrel::ResultsPanel> results_;    // PanelScrollBox

@@ -257,6 +257,14 @@ void SongPanel::connect(MainWindowModel& model, const ModelForward& forward) {
                      [this] { sheet_.addDiagrams(songSheetDiagrams(*model_)); });
 }
 
+int SongPanel::bpm() const {
+    return bpm_->value();
+}
+
+int SongPanel::beatsPerChord() const {
+    return beats_->value();
+}
+
 void SongPanel::readText() {
     idle_.stop();
     if (model_ == nullptr) return;

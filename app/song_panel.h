@@ -48,6 +48,11 @@ class SongPanel : public QDockWidget {
     int selectedChord() const { return selected_; }
     void selectChord(int chord);
     SongChords* chords() const { return chords_; }
+    // The tempo the song is played at, for its MIDI file too.
+    int bpm() const;
+    int beatsPerChord() const;
+    // Reads the text typed so far without waiting for the keys to rest.
+    void readTypedText() { readText(); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 #include "cli/dictionary.h"
 #include "cli/sheet_command.h"
 #include "cli/song_command.h"
+#include "cli/song_export_command.h"
 #include "session/script_session.h"
 
 #include <CLI/CLI.hpp>
@@ -34,7 +35,9 @@ int runCli(int argc, char** argv) {
                  "  tambrel-cli --sheet \"C Am F G7\" --pdf FILE\n"
                  "                                        the first diagram of each chord\n"
                  "  tambrel-cli --song \"| C Am | F G7 |\" [--capo N|best] [--transpose N]\n"
-                 "                                        one fingering a chord, flowing",
+                 "                                        one fingering a chord, flowing\n"
+                 "  tambrel-cli --song \"C Am F G\" --musicxml FILE --midi FILE [--bpm N]\n"
+                 "                                        the song as a lead sheet, as played",
                  "tambrel-cli"};
     DictionaryOptions options;
     bool script = false;
@@ -92,6 +95,8 @@ int runCli(int argc, char** argv) {
                  "With --song and a capo: name the chords the fingers play, not those that sound");
     SheetFileOptions files;
     addSheetOptions(app, files);
+    SongExportOptions songFiles;
+    addSongExportOptions(app, songFiles);
     app.footer("Presets: Standard Tunning, Open E, Open A, Lute Tunning, Blues Tunning, Rain Song, "
                "Open D, Drop D, Open G, C 6th, G Minor Tunning, Dorvane.\n"
                "Output: the count, the chord's names, then each fingering as a diagram: X muted, O "
@@ -118,9 +123,11 @@ int runCli(int argc, char** argv) {
     if (songOption->count() > 0) {
         if (!options.symbol.empty() || !options.intervals.empty())
             return fail("give --song alone, not with a chord symbol or --intervals");
+        if (songFiles.wanted()) return exportSong(options, song, songFiles);
         return printSong(options, song);
     }
     if (song.transpose != 0 || song.shapes) return fail("--transpose and --shapes go with --song");
+    if (songFiles.wanted()) return fail("--musicxml and --midi go with --song");
     if (!song.capo.empty()) {
         if (const auto problem = readCapo(song.capo, options.capo)) return fail(*problem);
         if (options.capo < 0) return fail("--capo best goes with --song");

@@ -22,14 +22,13 @@ std::optional<std::string> readCapo(const std::string& text, int& capo) {
     return std::nullopt;
 }
 
-int printSong(const DictionaryOptions& options, const SongOptions& song) {
-    ChordQuery settings;
+int arrangeSongOptions(const DictionaryOptions& options, const SongOptions& song, Song& panel,
+                       ChordQuery& settings) {
     if (const auto problem = readSearchOptions(options, settings)) return fail(*problem);
     int capo = 0;
     if (!song.capo.empty())
         if (const auto problem = readCapo(song.capo, capo)) return fail(*problem);
 
-    Song panel;
     panel.setText(song.text);
     panel.setTransposition(song.transpose);
     if (panel.empty() && panel.reading().problems.empty()) return fail("--song names no chord");
@@ -40,7 +39,16 @@ int printSong(const DictionaryOptions& options, const SongOptions& song) {
         status = kUnreadableSymbol;
     }
     settings.inputs.capo = capo >= 0 ? capo : panel.bestCapo(settings).capo;
-    const SongArrangement& arranged = panel.arrange(settings);
+    panel.arrange(settings);
+    return status;
+}
+
+int printSong(const DictionaryOptions& options, const SongOptions& song) {
+    ChordQuery settings;
+    Song panel;
+    const int status = arrangeSongOptions(options, song, panel, settings);
+    if (status == kUsageError) return status;
+    const SongArrangement& arranged = panel.arrangement();
     for (const ArrangedChord& chord : arranged.chords) {
         std::cout << (song.shapes ? chord.shape : chord.symbol) << '\t';
         if (chord.fingering)

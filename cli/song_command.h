@@ -2,6 +2,7 @@
 // A song in the terminal: one fingering a chord, chosen to flow from chord to chord, printed a
 // line each for scripts and for the eye alike.
 #include "cli/dictionary.h"
+#include "window/song.h"
 
 #include <string>
 
@@ -20,6 +21,13 @@ struct SongOptions {
 // symbol is named on standard error and makes the status kUnreadableSymbol, the rest of the
 // song still printed.
 int printSong(const DictionaryOptions& options, const SongOptions& song);
+
+// The song of the options read and arranged into `panel` as --song arranges it, under
+// `settings` read from the options and the capo (or the best); each unreadable symbol is told on
+// standard error. Returns 0, kUnreadableSymbol, or kUsageError for options that cannot be read
+// (nothing arranged then).
+int arrangeSongOptions(const DictionaryOptions& options, const SongOptions& song, Song& panel,
+                       ChordQuery& settings);
 
 // The capo of --capo as a number 0..11 (-1 for "best"), or the message for anything else.
 std::optional<std::string> readCapo(const std::string& text, int& capo);

@@ -32,12 +32,15 @@ _tambrel_cli() {
         --labels)
             values=$'fingers\nnotes\nintervals'
             ;;
-        --svg | --pdf | --png)
+        --svg | --pdf | --png | --musicxml | --midi)
             # A file to write.
             _filedir
             return
             ;;
-        --scale | --first | --per-row | --sheet | --title)
+        --instrument)
+            values=$'Nylon guitar\nJazz guitar\nClean guitar\nMuted guitar\nAcoustic grand piano\nBright acoustic piano\nElectric grand piano\nHonky-tonk-piano\nChorused piano'
+            ;;
+        --scale | --first | --per-row | --sheet | --title | --bpm | --beats)
             return
             ;;
         --tuning)
@@ -49,7 +52,7 @@ _tambrel_cli() {
             ;;
         *)
             if [[ "$cur" == -* ]]; then
-                values=$'--help\n--intervals\n--root\n--bass\n--up-to-fret\n--distance\n--omit3\n--omit5\n--easy\n--no-barre\n--left-hand\n--tuning\n--entries\n--name\n--readings\n--order\n--common\n--explain\n--svg\n--pdf\n--png\n--scale\n--first\n--sheet\n--per-row\n--paper\n--labels\n--title\n--script\n--song\n--capo\n--transpose\n--shapes'
+                values=$'--help\n--intervals\n--root\n--bass\n--up-to-fret\n--distance\n--omit3\n--omit5\n--easy\n--no-barre\n--left-hand\n--tuning\n--entries\n--name\n--readings\n--order\n--common\n--explain\n--svg\n--pdf\n--png\n--scale\n--first\n--sheet\n--per-row\n--paper\n--labels\n--title\n--script\n--song\n--capo\n--transpose\n--shapes\n--musicxml\n--midi\n--bpm\n--beats\n--instrument'
             fi
             ;;
     esac

@@ -20,19 +20,14 @@ void MidiPlayback::selectInstrument(int itemIndex) {
     sink_.shortMessage(0x00000090);
 }
 
-namespace {
-
-// The note string s sounds at its fret, or -1 for a muted string or a fret beyond the table.
-int noteOf(const Fretting& frets, const MidiNoteTable& midiNoteTable, int s) {
+int soundingNote(const Fretting& frets, const MidiNoteTable& midiNoteTable, int s) {
     if (frets.muted(s) || frets.fret(s) >= kFretColumns) return -1;
     return midiNoteTable[s][frets.fret(s)] & 0xFF;
 }
 
-} // namespace
-
 void MidiPlayback::releaseVoicing(const Fretting& frets, const MidiNoteTable& midiNoteTable) {
     for (int s = 0; s < kStringCount; ++s) {
-        const int note = noteOf(frets, midiNoteTable, s);
+        const int note = soundingNote(frets, midiNoteTable, s);
         if (note >= 0) sink_.shortMessage(0x00000090 + static_cast<std::uint32_t>(note) * 0x100);
     }
 }
@@ -40,7 +35,7 @@ void MidiPlayback::releaseVoicing(const Fretting& frets, const MidiNoteTable& mi
 void MidiPlayback::strumVoicing(const Fretting& selectedFrets, const MidiNoteTable& midiNoteTable,
                                 int tempoPosition) {
     for (int s = 0; s < kStringCount; ++s) {
-        const int note = noteOf(selectedFrets, midiNoteTable, s);
+        const int note = soundingNote(selectedFrets, midiNoteTable, s);
         if (note < 0) continue;
         sink_.shortMessage(0x00640090 + static_cast<std::uint32_t>(note) * 0x100);
         sink_.pause(strumPauseMilliseconds(tempoPosition));

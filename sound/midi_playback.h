@@ -6,6 +6,10 @@
 
 namespace tambrel {
 
+// The note string s sounds at its fret in `frets`, or -1 for a muted string or a fret beyond the
+// table.
+int soundingNote(const Fretting& frets, const MidiNoteTable& midiNoteTable, int s);
+
 class MidiPlayback {
   public:
     // Opening the device sends nothing: notes sound with the device's current program until

@@ -2,6 +2,7 @@
 // each item doing what its shortcut does, and the list of shortcuts that "Help" shows.
 #include <QDockWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTreeWidget>
@@ -91,6 +92,9 @@ TEST_F(Menus, HoldEveryCommandInOrderWithItsShortcut) {
                                  {"Export sheet...", "Ctrl+E"},
                                  {"Print sheet...", "Ctrl+P"},
                                  {"-", ""},
+                                 {"Export song as MusicXML...", ""},
+                                 {"Export song as MIDI...", ""},
+                                 {"-", ""},
                                  {"&Close", "Ctrl+Q"}}));
     EXPECT_EQ(itemsOf(find<QMenu>("ViewMenu")),
               (std::vector<Item>{{"Sheet", "Ctrl+Shift+S"}, {"Song", "Ctrl+Shift+G"}}));
@@ -137,6 +141,13 @@ TEST_F(Menus, EachItemDoesWhatItsShortcutDoes) {
         EXPECT_EQ(dialogOf([&] { pressKeys(expected.keys); }), expected.dialog);
     }
     EXPECT_EQ(dialogOf([&] { choose("Ajuda1", "Sobre1"); }), "TForm2: About Tambrel");
+    // The song's exports: without a song, a box says there is none; with one, where to.
+    EXPECT_EQ(dialogOf([&] { choose("Arquivo1", "ExportSongMidi"); }), "NoSongToExport: Tambrel");
+    find<QPlainTextEdit>("SongText")->setPlainText(QStringLiteral("C Am F G"));
+    EXPECT_EQ(dialogOf([&] { choose("Arquivo1", "ExportSongMusicXml"); }),
+              "SongExportDialog: Export song as MusicXML");
+    EXPECT_EQ(dialogOf([&] { choose("Arquivo1", "ExportSongMidi"); }),
+              "SongExportDialog: Export song as MIDI");
 
     // Nothing to export or print on an empty sheet: the items are greyed, as their keys do
     // nothing.

@@ -1,13 +1,17 @@
 // The song panel and the capo in the window: a typed song's chords and their diagrams, pins
 // from the alternatives, the capo's two spin boxes and its caption, the song played without
 // blocking the window, and the song on the chord sheet.
+#include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
 
 #include "app/sheet_tools.h"
+#include "app/song_exports.h"
 #include "app/song_panel.h"
 #include "music/fret_list_text.h"
 #include "tests/app/window_fixture.h"
@@ -185,6 +189,45 @@ TEST_F(SongWindowTest, TheSongGoesToTheSheetNamedWithItsCapo) {
         EXPECT_EQ(entries[i].frets, distinct[i].second);
     }
     EXPECT_EQ(entries[0].name, "C (capo 2)");
+}
+
+TEST_F(SongWindowTest, TheSongIsExportedAtThePanelsTempoOrAMessageSaysWhyNot) {
+    typeSong(QStringLiteral("| C Am | F G7 |"));
+    find<QSpinBox>("SpinCapo")->setValue(3);
+    find<QSpinBox>("SongBpm")->setValue(120);
+    const QString folder = QDir::temp().filePath(
+        QStringLiteral("tambrel-song-export-%1").arg(QCoreApplication::applicationPid()));
+    QDir(folder).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    SongExports* exports = form->songExports();
+
+    ASSERT_TRUE(exports->writeMidi(folder + QStringLiteral("/song.mid")));
+    QFile midi(folder + QStringLiteral("/song.mid"));
+    ASSERT_TRUE(midi.open(QIODevice::ReadOnly));
+    const QByteArray bytes = midi.readAll();
+    // 120 BPM is 500000 microseconds a beat; the nylon guitar the window names at first.
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("ff510307a120")));
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("c018")));
+
+    ASSERT_TRUE(exports->writeMusicXml(folder + QStringLiteral("/song.musicxml")));
+    QFile xml(folder + QStringLiteral("/song.musicxml"));
+    ASSERT_TRUE(xml.open(QIODevice::ReadOnly));
+    const QByteArray sheet = xml.readAll();
+    EXPECT_TRUE(sheet.contains("<capo>3</capo>"));
+    EXPECT_EQ(sheet.count("<harmony>"), 4);
+
+    // A place that cannot be written: a message box, and nothing left there.
+    const QString nowhere = folder + QStringLiteral("/missing/song.mid");
+    std::string box;
+    whileModal([&] { EXPECT_FALSE(exports->writeMidi(nowhere)); },
+               [&](QWidget* modal) {
+                   box = modal->objectName().toStdString();
+                   qobject_cast<QDialog*>(modal)->reject();
+                   return true;
+               });
+    EXPECT_EQ(box, "SongExportFailed");
+    EXPECT_FALSE(QFile::exists(nowhere));
+    QDir(folder).removeRecursively();
 }
 
 } // namespace

@@ -51,6 +51,8 @@ offers "" --intervals ""
 offers "" --intervals "00 04" --root C --distance 9
 offers "" Cm
 offers "file-names" C --svg ""
+offers "file-names" --song "C G" --midi ""
+offers 'Jazz\ guitar' --song "C G" --instrument J
 
 # Every long option of --help, and every preset of its footer, is offered.
 help=$("$cli" --help)

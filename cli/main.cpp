@@ -34,7 +34,10 @@ int runCli(int argc, char** argv) {
                  "  tambrel-cli --sheet \"C Am F G7\" --pdf FILE\n"
                  "                                        the first diagram of each chord\n"
                  "  tambrel-cli --song \"| C Am | F G7 |\" [--capo N|best] [--transpose N]\n"
-                 "                                        one fingering a chord, flowing",
+                 "                                        one fingering a chord, flowing\n"
+                 "  tambrel-cli --song FILE [--chordpro OUT.cho]\n"
+                 "                                        a lead sheet or ChordPro file; the\n"
+                 "                                        song written back as ChordPro",
                  "tambrel-cli"};
     DictionaryOptions options;
     bool script = false;
@@ -82,7 +85,9 @@ int runCli(int argc, char** argv) {
     const CLI::Option* songOption = app.add_option(
         "--song", song.text,
         "A song: chord symbols in order as a lead sheet writes them, bars \"|\" and \"%\" (the "
-        "bar before again) allowed; prints one fingering a chord, chosen so that they flow");
+        "bar before again) allowed; prints one fingering a chord, chosen so that they flow. "
+        "A file's name reads the file: a lead sheet or ChordPro (its capo, transposition and "
+        "own fingerings hold)");
     app.add_option("--capo", song.capo,
                    "Capo at fret 0..11: frets are counted from it; with --song also \"best\" "
                    "(the capo 0..7 under which the song is easiest)");
@@ -90,6 +95,12 @@ int runCli(int argc, char** argv) {
                    "With --song: semitones up (negative: down), spelled for the new key");
     app.add_flag("--shapes", song.shapes,
                  "With --song and a capo: name the chords the fingers play, not those that sound");
+    app.add_option("--chordpro", song.chordPro,
+                   "With --song: also write the song to this file as ChordPro, a define of its "
+                   "fingering for each chord and the capo");
+    app.add_flag("--no-fingers", song.noFingers,
+                 "With --chordpro: defines without finger numbers, as ChordPro 4 readers (chordii) "
+                 "require");
     SheetFileOptions files;
     addSheetOptions(app, files);
     app.footer("Presets: Standard Tunning, Open E, Open A, Lute Tunning, Blues Tunning, Rain Song, "
@@ -120,6 +131,7 @@ int runCli(int argc, char** argv) {
             return fail("give --song alone, not with a chord symbol or --intervals");
         return printSong(options, song);
     }
+    if (!song.chordPro.empty() || song.noFingers) return fail("--chordpro goes with --song");
     if (!song.capo.empty()) {
         if (const auto problem = readCapo(song.capo, options.capo)) return fail(*problem);
         if (options.capo < 0) return fail("--capo best goes with --song");

@@ -1,6 +1,7 @@
 #include "song_files/chordpro_reader.h"
 
 #include "music/chord_symbol.h"
+#include "music/fret_list_text.h"
 #include "music/text_encoding.h"
 
 #include <cctype>

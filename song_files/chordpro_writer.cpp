@@ -48,7 +48,8 @@ std::string rewritten(const Song& song, const ChordProStyle& style) {
         next = next == std::string::npos ? text.size() : next + 1;
         const std::string_view line(text.data() + at, next - at);
         at = next;
-        const auto directive = readChordProDirective(line);
+        const auto directive =
+            readChordProDirective(line.ends_with('\n') ? line.substr(0, line.size() - 1) : line);
         // After the directives and comments the file opens with.
         if (!stated && !directive && !line.starts_with('#')) {
             out += statedLines(song, style, end);

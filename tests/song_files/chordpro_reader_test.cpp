@@ -48,7 +48,7 @@ TEST(ChordProReader, ChordsInOrderWithLinesAndColumns) {
     const auto& chords = song.reading.chords;
     EXPECT_EQ(chords[0].line, 2);
     EXPECT_EQ(chords[0].column, 2);
-    EXPECT_EQ(chords[1].column, 17);
+    EXPECT_EQ(chords[1].column, 18);
     // Columns count characters: "été " is four.
     EXPECT_EQ(chords[2].line, 4);
     EXPECT_EQ(chords[2].column, 7);

@@ -92,7 +92,7 @@ TEST(ChordProWriter, KeepsWindowsLineEndsAndAFileOfDirectivesOnly) {
 
 TEST(ChordProWriter, ALeadSheetBecomesBarsOfBracketedChords) {
     Song song;
-    song.setText("Verse: | C Am | F % |\nlyrics here\nG7");
+    song.setText("Verse: | C Am | F | % |\nlyrics here\nG7");
     arrangePinned(song, {"x32010", "x02210", "133211", "133211", "320001"});
     ChordProStyle style;
     style.title = "Song";

@@ -163,7 +163,10 @@ bool looksLikeChordPro(std::string_view utf8) {
             if (end == std::string_view::npos) return;
             const bool joined = (at > 0 && !isBlank(line[at - 1])) ||
                                 (end + 1 < line.size() && !isBlank(line[end + 1]));
-            if (joined || line[at + 1] == '*') {
+            const std::string_view inside = trimmed(line.substr(at + 1, end - at - 1));
+            const bool chord = !inside.empty() && inside.size() <= kLongestSymbol &&
+                               readChordSymbol(inside).chord.has_value();
+            if (joined || chord || line[at + 1] == '*') {
                 found = true;
                 return;
             }

@@ -58,9 +58,10 @@ struct ChordProSong {
     std::vector<ChordProDefine> defines; // in the file's order; a later one of a name wins
 };
 
-// Whether the text is ChordPro rather than a lead sheet: a directive line, or a bracketed
-// chord that is not a whole word ("[C]Twinkle", "star[G]"). A lead sheet may put brackets
-// around single words ("[C] [Am]"), which both readers read alike.
+// Whether the text is ChordPro rather than a lead sheet: a directive line, an annotation
+// ("[*Rit.]"), a chord symbol in brackets ("[C] [Am]") or brackets joined to a word
+// ("[C]Twinkle", "star[G]"). A lead sheet's "[N.C.]" or lyrics in brackets ("[in brackets]")
+// leave it a lead sheet.
 bool looksLikeChordPro(std::string_view utf8);
 
 // Lines end at "\n" ("\r\n" too); a UTF-8 byte order mark at the start is skipped. Lines and

@@ -96,7 +96,8 @@ TEST(ChordProReader, DefinesThatAreNoFingeringAreLeftAside) {
 TEST(ChordProReader, TellsChordProFromALeadSheet) {
     EXPECT_FALSE(looksLikeChordPro("C Am F G7"));
     EXPECT_FALSE(looksLikeChordPro("| Dm7 G7 | Cmaj7 | % |\nlyrics [in brackets] here"));
-    EXPECT_FALSE(looksLikeChordPro("[C] [Am]"));
+    EXPECT_FALSE(looksLikeChordPro("C Am [N.C.] | F G7 |"));
+    EXPECT_TRUE(looksLikeChordPro("[C] [Am]"));
     EXPECT_TRUE(looksLikeChordPro("[C]Twinkle"));
     EXPECT_TRUE(looksLikeChordPro("star[G]"));
     EXPECT_TRUE(looksLikeChordPro("C Am\n[*Rit.] F"));

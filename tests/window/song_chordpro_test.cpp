@@ -35,7 +35,7 @@ TEST_F(SongChordProTest, TheFilesCapoTranspositionAndFingeringsHold) {
 }
 
 TEST_F(SongChordProTest, ALeadSheetIsReadAsBefore) {
-    window.setSongText("[C] [Am] | F G7 |");
+    window.setSongText("| C Am | F G7 | [N.C.] |");
     EXPECT_FALSE(window.song().chordPro());
     EXPECT_EQ(window.song().symbols(), (std::vector<std::string>{"C", "Am", "F", "G7"}));
     window.setCapo(2);

@@ -66,14 +66,14 @@ QString SongFileItems::chooseFile(const char* name, const QString& caption, bool
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (saving) dialog.setDefaultSuffix(QStringLiteral("cho"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    const QString path = dialog.selectedFiles().constFirst();
+    QString path = dialog.selectedFiles().constFirst();
     lastFolder_ = QFileInfo(path).absolutePath();
     return path;
 }
 
 void SongFileItems::warn(const QString& caption, const std::string& message) {
-    QMessageBox box(QMessageBox::Warning, caption, QString::fromStdString(message),
-                    QMessageBox::Ok, &window_);
+    QMessageBox box(QMessageBox::Warning, caption, QString::fromStdString(message), QMessageBox::Ok,
+                    &window_);
     box.setObjectName(QStringLiteral("SongFileMessage"));
     box.exec();
 }
@@ -98,8 +98,8 @@ void SongFileItems::saveSong() {
     const std::string title = song.chordPro() ? song.chordPro()->title : "";
     QString name = title.empty() ? QStringLiteral("song") : QString::fromStdString(title);
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
-    const QString path = chooseFile("SaveSongDialog", QStringLiteral("Save song as ChordPro"),
-                                    true, QDir(lastFolder_).filePath(name + ".cho"));
+    const QString path = chooseFile("SaveSongDialog", QStringLiteral("Save song as ChordPro"), true,
+                                    QDir(lastFolder_).filePath(name + ".cho"));
     if (path.isEmpty()) return;
     if (const auto problem = writeWholeFile(path.toStdString(), writeChordPro(song)))
         warn(QStringLiteral("Save song as ChordPro"), *problem);

@@ -8,10 +8,10 @@
 namespace tambrel {
 
 struct SongOptions {
-    std::string text;    // --song: the chords as a lead sheet or ChordPro writes them, or a file
-    std::string capo;    // --capo: a number 0..11, or "best"; "" for none
-    int transpose = 0;   // --transpose: semitones, negative down
-    bool shapes = false; // --shapes: name the chords the fingers play under the capo
+    std::string text;       // --song: the chords as a lead sheet or ChordPro writes them, or a file
+    std::string capo;       // --capo: a number 0..11, or "best"; "" for none
+    int transpose = 0;      // --transpose: semitones, negative down
+    bool shapes = false;    // --shapes: name the chords the fingers play under the capo
     std::string chordPro;   // --chordpro: the file the song is written to as ChordPro
     bool noFingers = false; // --no-fingers: its defines without finger numbers
 };

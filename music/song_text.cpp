@@ -46,7 +46,7 @@ std::string_view withoutBrackets(std::string_view word) {
     return word;
 }
 
-}  // namespace
+} // namespace
 
 bool isNoChord(std::string_view word) {
     std::string letters;

@@ -137,7 +137,8 @@ std::optional<ChordProDefine> readChordProDefine(const ChordProDirective& direct
             }
         } else if (word == "fingers") {
             // Letters and "x" or "-" mark no numbered finger.
-            for (int& finger : define.fingers) finger = readInt(nextWord(value, at), 0, 9).value_or(0);
+            for (int& finger : define.fingers)
+                finger = readInt(nextWord(value, at), 0, 9).value_or(0);
         }
     }
     if (!frets) return std::nullopt;

@@ -39,8 +39,7 @@ std::string rewritten(const Song& song, const ChordProStyle& style) {
     const std::string& text = song.text();
     const std::size_t firstEnd = text.find('\n');
     const std::string_view end =
-        firstEnd != std::string::npos && firstEnd > 0 && text[firstEnd - 1] == '\r' ? "\r\n"
-                                                                                   : "\n";
+        firstEnd != std::string::npos && firstEnd > 0 && text[firstEnd - 1] == '\r' ? "\r\n" : "\n";
     std::string out;
     bool stated = false;
     for (std::size_t at = 0; at < text.size();) {
@@ -101,7 +100,8 @@ std::string chordProDefine(const std::string& name, const Fretting& frets, bool 
                 finger[s] = placement.finger <= 4 ? placement.finger : 0;
         }
     }
-    std::string line = "{define: " + name + " base-fret " + std::to_string(held.baseFret) + " frets";
+    std::string line =
+        "{define: " + name + " base-fret " + std::to_string(held.baseFret) + " frets";
     for (int s = 0; s < kStringCount; ++s) {
         const int fret = frets.fret(s);
         line += ' ';

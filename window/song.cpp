@@ -90,15 +90,14 @@ int Song::pinStatedFingerings(const ChordQuery& settings) {
     int pinned = 0;
     for (int chord = 0; chord < static_cast<int>(symbols_.size()); ++chord) {
         // A later define of a name wins, as it would in the file.
-        for (auto define = chordPro_->defines.rbegin(); define != chordPro_->defines.rend();
-             ++define) {
-            if (define->name != symbols_[chord]) continue;
-            if (voices(define->frets, symbols_[chord], sounding)) {
-                pin(chord, define->frets);
-                ++pinned;
-            }
-            break;
-        }
+        const auto& defines = chordPro_->defines;
+        const auto define =
+            std::find_if(defines.rbegin(), defines.rend(), [&](const ChordProDefine& stated) {
+                return stated.name == symbols_[chord];
+            });
+        if (define == defines.rend() || !voices(define->frets, symbols_[chord], sounding)) continue;
+        pin(chord, define->frets);
+        ++pinned;
     }
     return pinned;
 }

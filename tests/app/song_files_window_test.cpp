@@ -23,22 +23,22 @@ class SongFilesWindowTest : public WindowTest {
     // that follows, if any.
     std::string chooseIn(const char* item, const QString& path) {
         std::string message;
-        whileModal([&] { find<QAction>(item)->trigger(); },
-                   [&](QWidget* modal) {
-                       if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                           // Typed into the dialog's own name box, as a user types a path.
-                           dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
-                               ->setText(path);
-                           static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
-                           return true;
-                       }
-                       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                           message = box->text().toStdString();
-                           box->accept();
-                           return true;
-                       }
-                       return false;
-                   });
+        whileModal(
+            [&] { find<QAction>(item)->trigger(); },
+            [&](QWidget* modal) {
+                if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                    // Typed into the dialog's own name box, as a user types a path.
+                    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+                    static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+                    return true;
+                }
+                if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                    message = box->text().toStdString();
+                    box->accept();
+                    return true;
+                }
+                return false;
+            });
         return message;
     }
     QString write(const QString& name, const std::string& bytes) {
@@ -87,8 +87,9 @@ TEST_F(SongFilesWindowTest, WhatCannotBeReadOrWrittenChangesNothing) {
     EXPECT_EQ(chooseIn("OpenSong", write("song.txt", "| C Am | F G7 |\n")), "");
     EXPECT_EQ(frets().size(), 4U);
     const std::string before = model().song().text();
-    EXPECT_NE(chooseIn("OpenSong", write("letter.txt", "Dear all, see you soon.\n")).find("no chords"),
-              std::string::npos);
+    EXPECT_NE(
+        chooseIn("OpenSong", write("letter.txt", "Dear all, see you soon.\n")).find("no chords"),
+        std::string::npos);
     EXPECT_NE(chooseIn("OpenSong", write("binary.cho", std::string("C\0Am", 4))).find("no text"),
               std::string::npos);
     EXPECT_EQ(model().song().text(), before);

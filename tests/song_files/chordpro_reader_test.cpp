@@ -41,9 +41,9 @@ TEST(ChordProReader, DirectivesLongShortAndUnusedOnes) {
 }
 
 TEST(ChordProReader, ChordsInOrderWithLinesAndColumns) {
-    const ChordProSong song =
-        readChordPro("\xEF\xBB\xBF{title: T}\n[C]Twinkle, twin[Am7/G]kle, [*Rit.]little [N.C.]star\r\n"
-                     "# [F] a comment line\n\xC3\xA9t\xC3\xA9 [ G7 ]   [] [");
+    const ChordProSong song = readChordPro(
+        "\xEF\xBB\xBF{title: T}\n[C]Twinkle, twin[Am7/G]kle, [*Rit.]little [N.C.]star\r\n"
+        "# [F] a comment line\n\xC3\xA9t\xC3\xA9 [ G7 ]   [] [");
     EXPECT_EQ(symbolsOf(song), (std::vector<std::string>{"C", "Am7/G", "G7"}));
     const auto& chords = song.reading.chords;
     EXPECT_EQ(chords[0].line, 2);
@@ -57,8 +57,8 @@ TEST(ChordProReader, ChordsInOrderWithLinesAndColumns) {
 }
 
 TEST(ChordProReader, UnreadableChordsAreNamedWithTheirLineAndTheRestKept) {
-    const ChordProSong song = readChordPro("[C]one\n[Xyz]two [G]three\n[" +
-                                           std::string(80, 'A') + "]");
+    const ChordProSong song =
+        readChordPro("[C]one\n[Xyz]two [G]three\n[" + std::string(80, 'A') + "]");
     EXPECT_EQ(symbolsOf(song), (std::vector<std::string>{"C", "G"}));
     ASSERT_EQ(song.reading.problems.size(), 2U);
     EXPECT_EQ(song.reading.problems[0].symbol, "Xyz");
@@ -86,10 +86,10 @@ TEST(ChordProReader, DefinesInBothFormsCountedFromTheBaseFret) {
 }
 
 TEST(ChordProReader, DefinesThatAreNoFingeringAreLeftAside) {
-    for (const char* text : {"{define: Am copy Am7}", "{define: C base-fret 1 frets x 3 2 0 1}",
-                             "{define: C base-fret 0 frets x 3 2 0 1 0}",
-                             "{define: C base-fret 20 frets x 9 2 0 1 0}",
-                             "{define: C base-fret 1 frets x 3 2 0 1 q}", "{define:}"})
+    for (const char* text :
+         {"{define: Am copy Am7}", "{define: C base-fret 1 frets x 3 2 0 1}",
+          "{define: C base-fret 0 frets x 3 2 0 1 0}", "{define: C base-fret 20 frets x 9 2 0 1 0}",
+          "{define: C base-fret 1 frets x 3 2 0 1 q}", "{define:}"})
         EXPECT_TRUE(readChordPro(text).defines.empty()) << text;
 }
 

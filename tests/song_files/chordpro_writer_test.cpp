@@ -82,9 +82,10 @@ TEST(ChordProWriter, KeepsWindowsLineEndsAndAFileOfDirectivesOnly) {
     Song song;
     song.setText("{title: T}\r\n[Am]la\r\n");
     arrangePinned(song, {"x02210"}, 3);
-    EXPECT_EQ(writeChordPro(song), "{title: T}\r\n{capo: 3}\r\n"
-                                   "{define: Am base-fret 1 frets x 0 2 2 1 0 fingers 0 0 2 3 1 0}\r\n"
-                                   "[Am]la\r\n");
+    EXPECT_EQ(writeChordPro(song),
+              "{title: T}\r\n{capo: 3}\r\n"
+              "{define: Am base-fret 1 frets x 0 2 2 1 0 fingers 0 0 2 3 1 0}\r\n"
+              "[Am]la\r\n");
     song.setText("{title: T}");
     song.arrange(underCapo(2));
     EXPECT_EQ(writeChordPro(song), "{title: T}\n{capo: 2}\n");
@@ -97,11 +98,12 @@ TEST(ChordProWriter, ALeadSheetBecomesBarsOfBracketedChords) {
     ChordProStyle style;
     style.title = "Song";
     style.fingers = false;
-    EXPECT_EQ(writeChordPro(song, style),
-              "{title: Song}\n{define: C base-fret 1 frets x 3 2 0 1 0}\n"
-              "{define: Am base-fret 1 frets x 0 2 2 1 0}\n{define: F base-fret 1 frets 1 3 3 2 1 1}\n"
-              "{define: G7 base-fret 1 frets 3 2 0 0 0 1}\n"
-              "| [C] [Am] | [F] | [F] |\n| [G7] |\n");
+    EXPECT_EQ(
+        writeChordPro(song, style),
+        "{title: Song}\n{define: C base-fret 1 frets x 3 2 0 1 0}\n"
+        "{define: Am base-fret 1 frets x 0 2 2 1 0}\n{define: F base-fret 1 frets 1 3 3 2 1 1}\n"
+        "{define: G7 base-fret 1 frets 3 2 0 0 0 1}\n"
+        "| [C] [Am] | [F] | [F] |\n| [G7] |\n");
 }
 
 TEST(ChordProWriter, ReadBackGivesTheSameChordsFingeringsAndCapo) {

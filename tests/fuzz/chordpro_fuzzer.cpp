@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the ChordPro reader: whatever the text, its chords and problems
 // stand on a line and column of it, its defines' frets are frets, never a crash or a hang.
+#include "music/fret_list_text.h"
 #include "song_files/chordpro_reader.h"
 
 #include <cstddef>

@@ -23,6 +23,7 @@
 #include "app/sheet_tools.h"
 #include "app/shortcuts_dialog.h"
 #include "app/song_exports.h"
+#include "app/song_file_items.h"
 #include "app/song_panel.h"
 #include "app/widget_helpers.h"
 #include "assets/artwork.h"
@@ -61,6 +62,7 @@ TForm1::TForm1(MidiSink& midi, QWidget* parent) : QMainWindow(parent), midiGate_
     menus_->addPanel(*sheetTools_->panel());
     songPanel_ = new SongPanel(*this, *sheetTools_);
     menus_->addPanel(*songPanel_);
+    menus_->addFileItems((new SongFileItems(*this, *model_, *songPanel_))->items());
     songExports_ = new SongExports(*this, *model_, *songPanel_);
     menus_->addFileItems(songExports_->items());
     connectControls();

@@ -275,6 +275,21 @@ void SongPanel::readText() {
     forward_([this, &text] { model_->setSongText(text); });
 }
 
+void SongPanel::openText(const std::string& utf8) {
+    if (model_ == nullptr) return;
+    {
+        // The model reads the file's bytes, not the editor's copy of them.
+        const QSignalBlocker quiet(text_);
+        text_->setPlainText(QString::fromStdString(utf8));
+    }
+    idle_.stop();
+    ticker_.stop();
+    setText(bestCapoOffer_, QString());
+    forward_([this, &utf8] { model_->setSongText(utf8); });
+    show();
+    raise();
+}
+
 void SongPanel::playOrStop(bool play) {
     if (model_ == nullptr) return;
     if (play) {

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/model_forward.h"
@@ -43,6 +44,9 @@ class SongPanel : public QDockWidget {
 
     void connect(MainWindowModel& model, const ModelForward& forward);
     void showSong(const MainWindowModel& model);
+    // A song opened from a file: its text shown as it is and read by the model as it stands,
+    // every byte of it (the editor's own line ends aside), and the panel shown.
+    void openText(const std::string& utf8);
 
     // The chord the alternatives, the fret list and "Unpin" act on.
     int selectedChord() const { return selected_; }

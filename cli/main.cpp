@@ -37,7 +37,10 @@ int runCli(int argc, char** argv) {
                  "  tambrel-cli --song \"| C Am | F G7 |\" [--capo N|best] [--transpose N]\n"
                  "                                        one fingering a chord, flowing\n"
                  "  tambrel-cli --song \"C Am F G\" --musicxml FILE --midi FILE [--bpm N]\n"
-                 "                                        the song as a lead sheet, as played",
+                 "                                        the song as a lead sheet, as played\n"
+                 "  tambrel-cli --song FILE [--chordpro OUT.cho]\n"
+                 "                                        a lead sheet or ChordPro file; the\n"
+                 "                                        song written back as ChordPro",
                  "tambrel-cli"};
     DictionaryOptions options;
     bool script = false;
@@ -85,7 +88,9 @@ int runCli(int argc, char** argv) {
     const CLI::Option* songOption = app.add_option(
         "--song", song.text,
         "A song: chord symbols in order as a lead sheet writes them, bars \"|\" and \"%\" (the "
-        "bar before again) allowed; prints one fingering a chord, chosen so that they flow");
+        "bar before again) allowed; prints one fingering a chord, chosen so that they flow. "
+        "A file's name reads the file: a lead sheet or ChordPro (its capo, transposition and "
+        "own fingerings hold)");
     app.add_option("--capo", song.capo,
                    "Capo at fret 0..11: frets are counted from it; with --song also \"best\" "
                    "(the capo 0..7 under which the song is easiest)");
@@ -93,6 +98,12 @@ int runCli(int argc, char** argv) {
                    "With --song: semitones up (negative: down), spelled for the new key");
     app.add_flag("--shapes", song.shapes,
                  "With --song and a capo: name the chords the fingers play, not those that sound");
+    app.add_option("--chordpro", song.chordPro,
+                   "With --song: also write the song to this file as ChordPro, a define of its "
+                   "fingering for each chord and the capo");
+    app.add_flag("--no-fingers", song.noFingers,
+                 "With --chordpro: defines without finger numbers, as ChordPro 4 readers (chordii) "
+                 "require");
     SheetFileOptions files;
     addSheetOptions(app, files);
     SongExportOptions songFiles;
@@ -123,11 +134,14 @@ int runCli(int argc, char** argv) {
     if (songOption->count() > 0) {
         if (!options.symbol.empty() || !options.intervals.empty())
             return fail("give --song alone, not with a chord symbol or --intervals");
+        if (songFiles.wanted() && !song.chordPro.empty())
+            return fail("write --chordpro in a run of its own, apart from --musicxml and --midi");
         if (songFiles.wanted()) return exportSong(options, song, songFiles);
         return printSong(options, song);
     }
     if (song.transpose != 0 || song.shapes) return fail("--transpose and --shapes go with --song");
     if (songFiles.wanted()) return fail("--musicxml and --midi go with --song");
+    if (!song.chordPro.empty() || song.noFingers) return fail("--chordpro goes with --song");
     if (!song.capo.empty()) {
         if (const auto problem = readCapo(song.capo, options.capo)) return fail(*problem);
         if (options.capo < 0) return fail("--capo best goes with --song");

@@ -84,6 +84,7 @@ int exportSong(const DictionaryOptions& options, const SongOptions& song,
     Song panel;
     const int status = arrangeSongOptions(options, song, panel, settings);
     if (status == kUsageError) return status;
+    if (status == kSongFileUnreadable) return 1;
     // A song with a symbol left out would be written as another song.
     if (status != 0) {
         std::cerr << "tambrel-cli: nothing written: the song has symbols that cannot be read\n";

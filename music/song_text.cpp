@@ -46,6 +46,8 @@ std::string_view withoutBrackets(std::string_view word) {
     return word;
 }
 
+} // namespace
+
 bool isNoChord(std::string_view word) {
     std::string letters;
     for (char c : withoutBrackets(word)) {
@@ -55,6 +57,8 @@ bool isNoChord(std::string_view word) {
     }
     return letters == "nc";
 }
+
+namespace {
 
 bool allDigits(std::string_view text) {
     return !text.empty() &&

@@ -55,4 +55,7 @@ struct SongText {
 
 SongText readSongText(std::string_view utf8);
 
+// Whether `word` says "no chord": "N.C.", "NC", "N.C", in any case, in brackets or not.
+bool isNoChord(std::string_view word);
+
 } // namespace tambrel

@@ -23,7 +23,12 @@ _tambrel_cli() {
         --capo)
             values=$'0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\nbest'
             ;;
-        --song | --transpose)
+        --transpose)
+            return
+            ;;
+        --song | --chordpro)
+            # A song's text or a file: the file names are offered.
+            _filedir
             return
             ;;
         --paper)
@@ -52,7 +57,7 @@ _tambrel_cli() {
             ;;
         *)
             if [[ "$cur" == -* ]]; then
-                values=$'--help\n--intervals\n--root\n--bass\n--up-to-fret\n--distance\n--omit3\n--omit5\n--easy\n--no-barre\n--left-hand\n--tuning\n--entries\n--name\n--readings\n--order\n--common\n--explain\n--svg\n--pdf\n--png\n--scale\n--first\n--sheet\n--per-row\n--paper\n--labels\n--title\n--script\n--song\n--capo\n--transpose\n--shapes\n--musicxml\n--midi\n--bpm\n--beats\n--instrument'
+                values=$'--help\n--intervals\n--root\n--bass\n--up-to-fret\n--distance\n--omit3\n--omit5\n--easy\n--no-barre\n--left-hand\n--tuning\n--entries\n--name\n--readings\n--order\n--common\n--explain\n--svg\n--pdf\n--png\n--scale\n--first\n--sheet\n--per-row\n--paper\n--labels\n--title\n--script\n--song\n--capo\n--transpose\n--shapes\n--musicxml\n--midi\n--bpm\n--beats\n--instrument\n--chordpro\n--no-fingers'
             fi
             ;;
     esac

@@ -4,6 +4,7 @@
 // C++: the desktop window, the terminal's --song and the session all work through it.
 #include "music/fretboard.h"
 #include "music/song_text.h"
+#include "song_files/chordpro_reader.h"
 #include "window/song_arrangement.h"
 
 #include <optional>
@@ -14,11 +15,15 @@ namespace tambrel {
 
 class Song {
   public:
-    // A new song: read, its transposition and pins let go.
+    // A new song: read, its transposition and pins let go. ChordPro text (looksLikeChordPro)
+    // is read as ChordPro, anything else as a lead sheet.
     void setText(const std::string& utf8);
     const std::string& text() const { return text_; }
     const SongText& reading() const { return reading_; }
     bool empty() const { return reading_.chords.empty(); }
+    // What a ChordPro text states beside its chords (title, key, capo, transposition, its own
+    // fingerings); none for a lead sheet.
+    const std::optional<ChordProSong>& chordPro() const { return chordPro_; }
 
     // Semitones up (down when negative) from the song as written, spelled for the new key;
     // the pins, made for the old chords, are let go.
@@ -35,6 +40,11 @@ class Song {
     bool pinAlternative(int chord, int alternative);
     bool unpin(int chord);
     const std::vector<SongPin>& pins() const { return pins_; }
+    // Pins every chord to the ChordPro text's own fingering of its name (the chord as it
+    // sounds), where that fingering sounds the chord under the tuning and capo of `settings`:
+    // the file's fingering of another chord, or of the chord under another capo, is passed
+    // over. Returns how many chords were pinned.
+    int pinStatedFingerings(const ChordQuery& settings);
 
     // Chooses the fingerings anew under `settings` (tuning, limits, options, capo, "Common
     // voicings"); each chord is searched once for as long as the settings stay.
@@ -48,6 +58,7 @@ class Song {
 
     std::string text_;
     SongText reading_;
+    std::optional<ChordProSong> chordPro_;
     int transposition_ = 0;
     std::vector<std::string> symbols_;
     std::vector<SongPin> pins_;

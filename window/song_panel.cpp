@@ -30,6 +30,12 @@ void MainWindowModel::arrangeSong() {
 void MainWindowModel::setSongText(const std::string& utf8) {
     stopSong();
     song_.setText(utf8);
+    if (const auto& stated = song_.chordPro()) {
+        // A ChordPro text says its capo and transposition, and may bring its own fingerings.
+        if (stated->capo) setCapo(*stated->capo);
+        if (stated->transpose) song_.setTransposition(*stated->transpose);
+        song_.pinStatedFingerings(ChordQuery{{}, searchInputs(), voicingChoices()});
+    }
     arrangeSong();
 }
 

@@ -92,6 +92,9 @@ TEST_F(Menus, HoldEveryCommandInOrderWithItsShortcut) {
                                  {"Export sheet...", "Ctrl+E"},
                                  {"Print sheet...", "Ctrl+P"},
                                  {"-", ""},
+                                 {"Open song...", "Ctrl+O"},
+                                 {"Save song as ChordPro...", "Ctrl+S"},
+                                 {"-", ""},
                                  {"Export song as MusicXML...", ""},
                                  {"Export song as MIDI...", ""},
                                  {"-", ""},
@@ -133,6 +136,10 @@ TEST_F(Menus, EachItemDoesWhatItsShortcutDoes) {
         {"Arquivo1", "ExportSheet", QKeySequence(Qt::CTRL | Qt::Key_E),
          "ExportDialog: Export sheet"},
         {"Arquivo1", "PrintSheet", QKeySequence::Print, "SheetPrintPreview: Print sheet"},
+        {"Arquivo1", "OpenSong", QKeySequence(Qt::CTRL | Qt::Key_O), "OpenSongDialog: Open song"},
+        // No song yet: the message says so.
+        {"Arquivo1", "SaveSongChordPro", QKeySequence(Qt::CTRL | Qt::Key_S),
+         "SongFileMessage: Save song as ChordPro"},
         {"Ajuda1", "KeyboardShortcuts", QKeySequence(Qt::Key_F1),
          "ShortcutsDialog: Keyboard shortcuts"},
     };
@@ -210,14 +217,14 @@ TEST_F(Menus, TheShortcutsListIsReadFromTheWindowsActions) {
                    qobject_cast<QDialog*>(modal)->reject();
                    return true;
                });
-    EXPECT_EQ(rows,
-              (std::vector<std::string>{"Add all results = Ctrl+Shift+D", "Add to sheet = Ctrl+D",
-                                        "Close Tambrel = Ctrl+Q", "Copy diagram = Ctrl+Shift+C",
-                                        "Export results = Ctrl+Shift+E", "Export sheet = Ctrl+E",
-                                        "Keyboard shortcuts = F1", "Print sheet = Ctrl+P",
-                                        "Remove the diagram selected in the sheet = Del",
-                                        "Show or hide the sheet = Ctrl+Shift+S",
-                                        "Show or hide the song panel = Ctrl+Shift+G"}));
+    EXPECT_EQ(rows, (std::vector<std::string>{
+                        "Add all results = Ctrl+Shift+D", "Add to sheet = Ctrl+D",
+                        "Close Tambrel = Ctrl+Q", "Copy diagram = Ctrl+Shift+C",
+                        "Export results = Ctrl+Shift+E", "Export sheet = Ctrl+E",
+                        "Keyboard shortcuts = F1", "Open song = Ctrl+O", "Print sheet = Ctrl+P",
+                        "Remove the diagram selected in the sheet = Del",
+                        "Save song as ChordPro = Ctrl+S", "Show or hide the sheet = Ctrl+Shift+S",
+                        "Show or hide the song panel = Ctrl+Shift+G"}));
 
     // A command that the window gains is listed the next time the dialog opens.
     auto* added = new QAction(QStringLiteral("&Transpose..."), form.get());

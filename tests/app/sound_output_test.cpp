@@ -99,14 +99,14 @@ TEST(SoundOutput, FileMenuOffersTheDevicesBuiltInSynthesiserFirst) {
     auto* devices = form.findChild<QMenu*>(QStringLiteral("MidiOutputMenu"));
     ASSERT_NE(devices, nullptr);
 
-    // After the sheet's exports and printing and the song's exports: "MIDI output", a
-    // separator, then "&Close" as the last item, as before.
+    // After the sheet's exports and printing, the song's files and its exports: "MIDI output",
+    // a separator, then "&Close" as the last item, as before.
     const QList<QAction*> fileItems = file->actions();
-    ASSERT_EQ(fileItems.size(), 10);
-    EXPECT_EQ(fileItems[7]->menu(), devices);
-    EXPECT_EQ(fileItems[7]->text(), QStringLiteral("MIDI output"));
-    EXPECT_TRUE(fileItems[8]->isSeparator());
-    EXPECT_EQ(fileItems[9]->text(), QStringLiteral("&Close"));
+    ASSERT_EQ(fileItems.size(), 13);
+    EXPECT_EQ(fileItems[10]->menu(), devices);
+    EXPECT_EQ(fileItems[10]->text(), QStringLiteral("MIDI output"));
+    EXPECT_TRUE(fileItems[11]->isSeparator());
+    EXPECT_EQ(fileItems[12]->text(), QStringLiteral("&Close"));
 
     EXPECT_EQ(itemTexts(devices), (std::vector<QString>{QStringLiteral("Built-in synthesiser"),
                                                         QStringLiteral("Port A")}));
@@ -133,12 +133,13 @@ TEST(SoundOutput, WithoutAChoiceTheFileMenuHasNoMidiOutput) {
     TForm1 form(sink);
     EXPECT_EQ(form.findChild<QMenu*>(QStringLiteral("MidiOutputMenu")), nullptr);
     auto* file = form.findChild<QMenu*>(QStringLiteral("Arquivo1"));
-    // The sheet's exports and printing, a separator, the song's exports, a separator, and
-    // "&Close".
-    ASSERT_EQ(file->actions().size(), 8);
+    // The sheet's exports and printing, a separator, the song's files, a separator, its
+    // exports, a separator, and "&Close".
+    ASSERT_EQ(file->actions().size(), 11);
     EXPECT_TRUE(file->actions()[3]->isSeparator());
     EXPECT_TRUE(file->actions()[6]->isSeparator());
-    EXPECT_EQ(file->actions()[7]->text(), QStringLiteral("&Close"));
+    EXPECT_TRUE(file->actions()[9]->isSeparator());
+    EXPECT_EQ(file->actions()[10]->text(), QStringLiteral("&Close"));
 }
 
 // The program's own output, on whatever this machine has (here: no audio device at all).

@@ -122,7 +122,7 @@ std::vector<std::string> shapesUnderCapo(const std::vector<std::string>& symbols
 
 std::string capoCaption(int capo, const std::string& sounding, bool shapes) {
     if (capo == 0) return "";
-    const std::string caption = "Capo " + std::to_string(capo);
+    std::string caption = "Capo " + std::to_string(capo);
     if (sounding.empty()) return caption;
     if (!shapes) return caption + " \u00B7 sounds " + sounding;
     return caption + " \u00B7 shape " + shapesUnderCapo({sounding}, capo).front();

@@ -78,7 +78,9 @@ TEST_F(SongTest, PinsHoldTheirChordAndTheRestIsChosenAroundThem) {
     EXPECT_EQ(frets()[2], "133211");
     EXPECT_TRUE(window.song().arrangement().chords[2].pinned);
     // An alternative of the list, by its place.
-    const auto& alternatives = window.song().arrangement().chords[1].alternatives;
+    // Its own hold on the list: pinning arranges the song anew.
+    const std::shared_ptr<const RankedVoicings> alternatives =
+        window.song().arrangement().chords[1].alternatives;
     ASSERT_GT(alternatives->result.voicingList.size(), 20U);
     ASSERT_TRUE(window.pinSongChord(1, 20));
     EXPECT_EQ(frets()[1], writeFretList(alternatives->result.voicingList[20].frets, {}));

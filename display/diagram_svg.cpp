@@ -9,10 +9,10 @@
 namespace tambrel {
 
 std::string chordDiagramSvg(const Fretting& frets, DotLabels labels, const DiagramNotes& notes,
-                            bool leftHanded) {
+                            bool leftHanded, DiagramStyle style) {
     SvgPainter painter;
     painter.fillRect(0, 0, kCellWidth, kCellHeight, {255, 255, 255, 255});
-    drawChordDiagram(painter, frets, 0, 0, DiagramStyle::Normal, leftHanded, labels, notes);
+    drawChordDiagram(painter, frets, 0, 0, style, leftHanded, labels, notes);
     return painter.document(kCellWidth, kCellHeight, sheetFretText(frets),
                             "A chord diagram drawn by Tambrel");
 }
@@ -24,6 +24,14 @@ std::string neckSvg(const Fretting& frets, bool electric) {
         artworkPicture(electric ? Artwork::Image5 : Artwork::ImageBracoEletrico);
     return painter.document(neck.width, neck.height, sheetFretText(frets),
                             "A fingering on the neck, drawn by Tambrel");
+}
+
+std::string bareNeckSvg(bool electric) {
+    SvgPainter painter;
+    const Artwork picture = electric ? Artwork::Image5 : Artwork::ImageBracoEletrico;
+    painter.drawArtwork(picture, 0, 0);
+    const ArtPicture& neck = artworkPicture(picture);
+    return painter.document(neck.width, neck.height, "", "The neck, drawn by Tambrel");
 }
 
 } // namespace tambrel

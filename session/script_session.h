@@ -23,6 +23,7 @@ class ScriptSession {
 
     bool hadError() const { return hadError_; }
     MainWindowModel& model() { return model_; }
+    const MainWindowModel& model() const { return model_; }
     RecordingMidiSink& midi() { return midi_; }
 
   private:

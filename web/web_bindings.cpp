@@ -1,0 +1,31 @@
+// The page's session as JavaScript sees it: one class, its methods as WebSession has them.
+#include "web/web_session.h"
+
+#include <emscripten/bind.h>
+
+EMSCRIPTEN_BINDINGS(tambrel) {
+    using tambrel::WebSession;
+    emscripten::class_<WebSession>("WebSession")
+        .constructor<>()
+        .function("execute", &WebSession::execute)
+        .function("state", &WebSession::state)
+        .function("diagramCount", &WebSession::diagramCount)
+        .function("diagramSvg", &WebSession::diagramSvg)
+        .function("clickDiagram", &WebSession::clickDiagram)
+        .function("neckSvg", &WebSession::neckSvg)
+        .function("setDotLabels", &WebSession::setDotLabels)
+        .function("dotLabels", &WebSession::dotLabels)
+        .function("addSelectedToSheet", &WebSession::addSelectedToSheet)
+        .function("addResultsToSheet", &WebSession::addResultsToSheet)
+        .function("addSongToSheet", &WebSession::addSongToSheet)
+        .function("renameSheetEntry", &WebSession::renameSheetEntry)
+        .function("removeSheetEntry", &WebSession::removeSheetEntry)
+        .function("moveSheetEntry", &WebSession::moveSheetEntry)
+        .function("clearSheet", &WebSession::clearSheet)
+        .function("sheetJson", &WebSession::sheetJson)
+        .function("sheetDiagramSvg", &WebSession::sheetDiagramSvg)
+        .function("sheetSvg", &WebSession::sheetSvg)
+        .function("songChordSvg", &WebSession::songChordSvg)
+        .function("diagramExplanation", &WebSession::diagramExplanation)
+        .class_function("vocabularyJson", &WebSession::vocabularyJson);
+}

@@ -1,0 +1,150 @@
+#include "web/web_session.h"
+
+#include "display/diagram_svg.h"
+#include "display/results_layout.h"
+#include "display/sheet_svg.h"
+#include "music/chord_vocabulary.h"
+#include "music/single_byte_text.h"
+#include "session/session_json.h"
+#include "sound/instruments.h"
+#include "tuning/tunings.h"
+#include "window/search_options.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+
+namespace tambrel {
+
+std::string WebSession::execute(const std::string& line) {
+    return session_.execute(line).value_or(std::string());
+}
+
+std::string WebSession::state() {
+    return execute("state");
+}
+
+const MainWindowModel& WebSession::model() const {
+    return session_.model();
+}
+
+int WebSession::diagramCount() const {
+    return static_cast<int>(model().search().voicingList.size());
+}
+
+std::string WebSession::diagramSvg(int index) const {
+    if (index < 0 || index >= diagramCount()) return {};
+    const WindowState& w = model().window();
+    const bool highlighted =
+        std::binary_search(w.highlighted.begin(), w.highlighted.end(), index);
+    return chordDiagramSvg(model().search().voicingList[static_cast<std::size_t>(index)].frets,
+                           labels_, diagramNotesOf(model()), w.leftHanded,
+                           highlighted ? DiagramStyle::Highlighted : DiagramStyle::Normal);
+}
+
+void WebSession::clickDiagram(int index) {
+    if (index < 0 || index >= diagramCount()) return;
+    const CellRect cell = cellRect(index, model().window().columns);
+    session_.model().Image1MouseUp(cell.left + cell.width / 2, cell.top + cell.height / 2);
+}
+
+std::string WebSession::neckSvg() const {
+    const WindowState& w = model().window();
+    const std::optional<Fretting> shown = w.neckInput ? Fretting(w.enteredFrets) : w.neckVoicing;
+    return shown ? tambrel::neckSvg(*shown, w.electricNeck) : bareNeckSvg(w.electricNeck);
+}
+
+bool WebSession::setDotLabels(int labels) {
+    if (labels < 0 || labels > static_cast<int>(DotLabels::Intervals)) return false;
+    labels_ = static_cast<DotLabels>(labels);
+    return true;
+}
+
+bool WebSession::addSelectedToSheet() {
+    const std::optional<SheetDiagram> selected = selectedSheetDiagram(model());
+    if (!selected) return false;
+    sheet_.add(*selected);
+    return true;
+}
+
+bool WebSession::addResultsToSheet() {
+    const std::vector<SheetDiagram> results = resultSheetDiagrams(model());
+    sheet_.add(results);
+    return !results.empty();
+}
+
+bool WebSession::addSongToSheet() {
+    const std::vector<SheetDiagram> chords = songSheetDiagrams(model());
+    sheet_.add(chords);
+    return !chords.empty();
+}
+
+bool WebSession::renameSheetEntry(int index, const std::string& name) {
+    return sheet_.rename(index, name);
+}
+
+bool WebSession::removeSheetEntry(int index) {
+    return sheet_.remove(index);
+}
+
+bool WebSession::moveSheetEntry(int from, int to) {
+    return sheet_.move(from, to);
+}
+
+std::string WebSession::sheetJson() const {
+    nlohmann::json entries = nlohmann::json::array();
+    for (const SheetDiagram& entry : sheet_.entries())
+        entries.push_back({{"name", entry.name}, {"frets", sheetFretText(entry.frets)}});
+    return entries.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+std::string WebSession::sheetDiagramSvg(int index) const {
+    if (index < 0 || index >= sheet_.size()) return {};
+    const SheetDiagram& entry = sheet_.entries()[static_cast<std::size_t>(index)];
+    return chordDiagramSvg(entry.frets, labels_, entry.notes, model().window().leftHanded);
+}
+
+std::string WebSession::sheetSvg(int perRow, const std::string& title) const {
+    if (sheet_.empty() || perRow < 1 || perRow > kMaxPerRow) return {};
+    SheetExportOptions options;
+    options.perRow = perRow;
+    options.labels = labels_;
+    options.leftHanded = model().window().leftHanded;
+    options.title = title;
+    return sheetSvgDocument(sheet_.entries(), options).value_or(std::string());
+}
+
+std::string WebSession::songChordSvg(int chord) const {
+    const std::vector<ArrangedChord>& chords = model().song().arrangement().chords;
+    if (chord < 0 || chord >= static_cast<int>(chords.size())) return {};
+    const ArrangedChord& arranged = chords[static_cast<std::size_t>(chord)];
+    if (!arranged.fingering) return {};
+    return chordDiagramSvg(*arranged.fingering, DotLabels::Fingers, {},
+                           model().window().leftHanded);
+}
+
+std::string WebSession::vocabularyJson() {
+    const auto shown = [](const char* text) { return SingleByteText(text).utf8(); };
+    nlohmann::json vocabulary;
+    vocabulary["tensions"] = nlohmann::json::array();
+    for (const Tension& tension : tensionList())
+        vocabulary["tensions"].push_back(shown(tension.text));
+    vocabulary["chordTypes"] = nlohmann::json::array();
+    for (const ChordType& type : chordTypeTable())
+        vocabulary["chordTypes"].push_back(
+            {{"suffix", shown(type.suffix)}, {"intervals", type.intervals}});
+    vocabulary["tunings"] = nlohmann::json::array();
+    for (const TuningPreset& preset : tuningPresets())
+        vocabulary["tunings"].push_back(shown(preset.menuCaption));
+    vocabulary["instruments"] = nlohmann::json::array();
+    for (const Instrument& instrument : instrumentTable())
+        vocabulary["instruments"].push_back(shown(instrument.name));
+    vocabulary["fretItems"] = kFretItems;
+    return vocabulary.dump();
+}
+
+std::string WebSession::diagramExplanation(int index) const {
+    return model().diagramExplanation(index);
+}
+
+} // namespace tambrel

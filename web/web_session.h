@@ -1,0 +1,71 @@
+#pragma once
+// The browser page's session: the headless session of the window, and beside its state what a
+// page shows that a terminal does not: each result diagram and the neck as SVG, drawn by the
+// window's own drawing, a diagram chosen by its place in the results, the dots' labels, the
+// chord sheet and the song's diagrams. Plain C++; the WebAssembly module only binds it.
+#include "display/dot_labels.h"
+#include "session/script_session.h"
+#include "window/chord_sheet.h"
+
+#include <string>
+
+namespace tambrel {
+
+class WebSession {
+  public:
+    // The session's command line, as `tambrel-cli --script` reads it: the printed line, or ""
+    // when the command prints nothing.
+    std::string execute(const std::string& line);
+    // The state object; it takes the MIDI sent since the last one, which the page then plays.
+    std::string state();
+
+    // The diagrams of the results, in display order, as the results canvas draws them: in the
+    // highlighted style when highlighted, with the dots' labels, mirrored for the left hand.
+    int diagramCount() const;
+    std::string diagramSvg(int index) const;
+    // A click on diagram `index`: the mouse released in the middle of its cell. Nothing for an
+    // index outside the results.
+    void clickDiagram(int index);
+    // The neck picture: the fingering entered while it is an input, else the clicked one.
+    std::string neckSvg() const;
+
+    // What the finger marks carry: 0 fingers, 1 notes, 2 intervals; others are refused.
+    bool setDotLabels(int labels);
+    int dotLabels() const { return static_cast<int>(labels_); }
+
+    // The chord sheet. Each returns whether the sheet changed.
+    bool addSelectedToSheet();
+    bool addResultsToSheet();
+    bool addSongToSheet();
+    bool renameSheetEntry(int index, const std::string& name);
+    bool removeSheetEntry(int index);
+    bool moveSheetEntry(int from, int to);
+    void clearSheet() { sheet_.clear(); }
+    // The entries, as JSON: [{"name": ..., "frets": "x 3 2 0 1 0"}, ...].
+    std::string sheetJson() const;
+    // One entry's diagram, and the whole sheet as the SVG file the window writes ("" when the
+    // sheet is empty or the options are out of range).
+    std::string sheetDiagramSvg(int index) const;
+    std::string sheetSvg(int perRow, const std::string& title) const;
+
+    // Song chord `chord`'s chosen fingering as a diagram, "" when it has none.
+    std::string songChordSvg(int chord) const;
+
+    // What the page's lists hold, as the window's lists hold it (UTF-8): the tension items, the
+    // chord-type rows with their interval lists, the tuning presets' menu captions and the
+    // instruments.
+    static std::string vocabularyJson();
+    // Diagram `index` in words, as its tooltip in the window: its score and what it leaves out.
+    std::string diagramExplanation(int index) const;
+
+    ScriptSession& session() { return session_; }
+
+  private:
+    const MainWindowModel& model() const;
+
+    ScriptSession session_;
+    DotLabels labels_ = DotLabels::Fingers;
+    ChordSheet sheet_;
+};
+
+} // namespace tambrel

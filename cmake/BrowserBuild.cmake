@@ -14,3 +14,8 @@ if(NOT EXISTS ${TAMBREL_HOST_HEADERS}/nlohmann)
 endif()
 add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
 target_include_directories(nlohmann_json::nlohmann_json INTERFACE ${TAMBREL_HOST_HEADERS})
+
+# The logic reports a number it cannot read by an exception, which the window's handlers catch:
+# WebAssembly's own exceptions keep that cheap where nothing is thrown.
+add_compile_options(-fwasm-exceptions)
+add_link_options(-fwasm-exceptions)

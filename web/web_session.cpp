@@ -6,6 +6,7 @@
 #include "music/chord_vocabulary.h"
 #include "music/single_byte_text.h"
 #include "session/session_json.h"
+#include "song_files/chordpro_writer.h"
 #include "sound/instruments.h"
 #include "tuning/tunings.h"
 #include "window/search_options.h"
@@ -26,6 +27,25 @@ std::string WebSession::state() {
 
 const MainWindowModel& WebSession::model() const {
     return session_.model();
+}
+
+std::string WebSession::viewJson() const {
+    const WindowState& w = model().window();
+    nlohmann::json view;
+    view["order"] = w.orderItem == 1 ? "easiest" : "position";
+    view["common"] = w.commonVoicings;
+    view["patchItem"] = w.patchItem;
+    view["patchText"] = w.patchText.utf8();
+    view["tempo"] = w.tempoPosition;
+    view["electricNeck"] = w.electricNeck;
+    view["capo"] = model().search().capo;
+    view["shapeNames"] = w.shapeNames;
+    view["capoCaption"] = model().capoCaption();
+    const std::optional<int> easiest = model().easiestDiagram();
+    view["easiest"] = easiest ? *easiest : -1;
+    view["dotLabels"] = std::string(dotLabelsWord(labels_));
+    view["error"] = w.error;
+    return view.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 int WebSession::diagramCount() const {
@@ -112,6 +132,41 @@ std::string WebSession::sheetSvg(int perRow, const std::string& title) const {
     options.leftHanded = model().window().leftHanded;
     options.title = title;
     return sheetSvgDocument(sheet_.entries(), options).value_or(std::string());
+}
+
+void WebSession::chooseNeck(bool electric) {
+    if (electric)
+        session_.model().SpeedButton11Click();
+    else
+        session_.model().SpeedButton12Click();
+}
+
+void WebSession::setSongText(const std::string& text) {
+    session_.model().setSongText(text);
+}
+
+void WebSession::playSong(int bpm, int beatsPerChord, double nowMs) {
+    session_.model().playSong(bpm, beatsPerChord, static_cast<std::int64_t>(nowMs));
+}
+
+void WebSession::songTick(double nowMs) {
+    session_.model().songTick(static_cast<std::int64_t>(nowMs));
+}
+
+void WebSession::stopSong() {
+    session_.model().stopSong();
+}
+
+void WebSession::strumSongChord(int chord) {
+    session_.model().strumSongChord(chord);
+}
+
+bool WebSession::songPlaying() const {
+    return model().songPlayer().playing();
+}
+
+std::string WebSession::songChordPro() const {
+    return writeChordPro(model().song());
 }
 
 std::string WebSession::songChordSvg(int chord) const {

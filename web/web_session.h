@@ -19,6 +19,11 @@ class WebSession {
     // The state object; it takes the MIDI sent since the last one, which the page then plays.
     std::string state();
 
+    // What the page shows that the state object leaves out, as JSON: the order and "Common
+    // voicings", the instrument and tempo, the neck's kind, the capo with its caption and the
+    // names' toggle, the diagram marked easiest, the dots' labels and an error of a handler.
+    std::string viewJson() const;
+
     // The diagrams of the results, in display order, as the results canvas draws them: in the
     // highlighted style when highlighted, with the dots' labels, mirrored for the left hand.
     int diagramCount() const;
@@ -48,6 +53,22 @@ class WebSession {
     std::string sheetDiagramSvg(int index) const;
     std::string sheetSvg(int perRow, const std::string& title) const;
 
+    // "Classic" or "Eletric": the neck picture's kind.
+    void chooseNeck(bool electric);
+
+    // The song panel's text as typed, lines and all (the session's command takes one line).
+    void setSongText(const std::string& text);
+    // Plays the song from its first chord; the page's clock (ms) then ticks it until
+    // songPlaying() turns false.
+    void playSong(int bpm, int beatsPerChord, double nowMs);
+    void songTick(double nowMs);
+    void stopSong();
+    bool songPlaying() const;
+    // A click on one of the song's chords: it is strummed as a clicked diagram is.
+    void strumSongChord(int chord);
+
+    // The song as a ChordPro file with its fingerings, as the window saves it.
+    std::string songChordPro() const;
     // Song chord `chord`'s chosen fingering as a diagram, "" when it has none.
     std::string songChordSvg(int chord) const;
 

@@ -1,0 +1,87 @@
+// The song panel: the song's text, each chord's chosen fingering, transposition, the best capo,
+// the song on the sheet and as ChordPro, and playing it through.
+import { byId, download, element, inlineSvg, setText } from './dom';
+import type { Page, View } from './page';
+import type { PageState } from './state';
+
+// The song is read once the user stops typing for this long, as in the window.
+const ARRANGE_AFTER_MS = 600;
+const BPM = 90;
+const BEATS_PER_CHORD = 4;
+
+export class Song implements View {
+  private readonly text = byId<HTMLTextAreaElement>('song-text');
+  private readonly chords = byId('song-chords');
+  private typing = 0;
+  private shown = '';
+  private ticking = 0;
+
+  constructor(private readonly page: Page) {
+    this.text.addEventListener('input', () => {
+      clearTimeout(this.typing);
+      this.typing = window.setTimeout(() => this.arrange(), ARRANGE_AFTER_MS);
+    });
+    byId('song-arrange').addEventListener('click', () => this.arrange());
+    byId('transpose-down').addEventListener('click', () => page.act('transpose -1'));
+    byId('transpose-up').addEventListener('click', () => page.act('transpose 1'));
+    byId('song-best-capo').addEventListener('click', () => page.act('capo best'));
+    byId('song-to-sheet').addEventListener('click', () => page.perform(() => page.session.addSongToSheet()));
+    byId('song-chordpro').addEventListener('click', () =>
+      download('song.cho', new Blob([page.session.songChordPro()], { type: 'text/plain' })),
+    );
+    byId('song-play').addEventListener('click', () => this.play());
+    byId('song-stop').addEventListener('click', () => this.stop());
+    this.chords.addEventListener('click', (event) => {
+      const chord = (event.target as Element).closest<HTMLElement>('[data-chord]');
+      if (chord) page.perform(() => page.session.strumSongChord(Number(chord.dataset.chord)));
+    });
+  }
+
+  private arrange(): void {
+    clearTimeout(this.typing);
+    this.page.perform(() => this.page.session.setSongText(this.text.value));
+  }
+
+  private play(): void {
+    this.stop();
+    this.page.perform(() => this.page.session.playSong(BPM, BEATS_PER_CHORD, performance.now()));
+    this.ticking = window.setInterval(() => {
+      this.page.perform(() => this.page.session.songTick(performance.now()));
+      if (!this.page.session.songPlaying()) this.stop();
+    }, 15);
+  }
+
+  private stop(): void {
+    if (this.ticking) clearInterval(this.ticking);
+    this.ticking = 0;
+    if (this.page.session.songPlaying()) this.page.perform(() => this.page.session.stopSong());
+  }
+
+  show(state: PageState, page: Page): void {
+    const song = state.song;
+    if (document.activeElement !== this.text && this.text.value !== song.text) this.text.value = song.text;
+    byId('song-problems').replaceChildren(
+      ...song.problems.map((problem) =>
+        element('li', {}, `Line ${problem.line}, column ${problem.column}: ${problem.message}`),
+      ),
+    );
+    const key = JSON.stringify([song.chords, song.playing, state.session.options.lefthand]);
+    if (key === this.shown) return;
+    this.shown = key;
+    this.chords.replaceChildren(
+      ...song.chords.map((chord, index) => {
+        const item = element('li', {
+          class: index === song.playing ? 'song-chord playing' : 'song-chord',
+          'data-chord': String(index),
+        });
+        const name = state.view.shapeNames && chord.shape ? chord.shape : chord.symbol;
+        item.append(element('span', { class: 'song-chord-name' }, name));
+        const svg = page.session.songChordSvg(index);
+        if (svg) item.append(inlineSvg(svg, `c${index}-`, `${name}: ${chord.frets}`));
+        else item.append(element('span', { class: 'message' }, 'no fingering'));
+        return item;
+      }),
+    );
+    setText(byId('song-cost'), song.chords.length ? `Cost ${(song.cost / 100).toFixed(1)}` : '');
+  }
+}

@@ -128,6 +128,7 @@ TEST(WebSession, DrawsTheSongsChords) {
     EXPECT_THAT(web.songChordSvg(2),
                 HasSubstr("<title>" + chords[2]["frets"].get<std::string>() + "</title>"));
     EXPECT_EQ(web.songChordSvg(3), "");
+    EXPECT_THAT(web.songChordPro(), HasSubstr("{define: C base-fret 1 frets x 3 2 0 1 0"));
     EXPECT_TRUE(web.addSongToSheet());
     EXPECT_EQ(Json::parse(web.sheetJson()).size(), 3U);
 }
@@ -141,6 +142,26 @@ TEST(WebSession, NamesItsListsAsTheWindowDoes) {
     EXPECT_EQ(vocabulary["instruments"][0], "Nylon guitar");
     EXPECT_EQ(vocabulary["fretItems"], Json::array({6, 12, 18, 24}));
     EXPECT_EQ(vocabulary["chordTypes"][0]["intervals"], "00 04 07");
+}
+
+TEST(WebSession, ShowsWhatTheStateLeavesOut) {
+    WebSession web;
+    Json view = Json::parse(web.viewJson());
+    EXPECT_EQ(view["order"], "position");
+    EXPECT_EQ(view["easiest"], -1);
+    EXPECT_EQ(view["patchText"], "Nylon guitar");
+    EXPECT_EQ(view["capoCaption"], "");
+    web.execute("order easiest");
+    web.execute("capo 3");
+    web.execute("patch 4");
+    web.setDotLabels(2);
+    view = Json::parse(web.viewJson());
+    EXPECT_EQ(view["order"], "easiest");
+    EXPECT_EQ(view["easiest"], 0);
+    EXPECT_EQ(view["capo"], 3);
+    EXPECT_EQ(view["patchItem"], 4);
+    EXPECT_EQ(view["dotLabels"], "intervals");
+    EXPECT_THAT(view["capoCaption"].get<std::string>(), HasSubstr("Capo 3"));
 }
 
 TEST(WebSession, ExplainsADiagram) {

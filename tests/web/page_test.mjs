@@ -1,0 +1,190 @@
+// The page in a real browser, driven as a user drives it, held to the terminal's session: after
+// each action it must show what `tambrel-cli --script` shows for the same commands.
+import assert from 'node:assert/strict';
+import { mkdirSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { cliSession, fretText, openBrowser, openPage, options, shown } from './browser.mjs';
+
+let browser;
+let tab;
+const lines = []; // the session's commands the page's actions stand for, so far
+
+before(async () => {
+  browser = await openBrowser();
+  tab = await openPage(browser.browser, browser.url);
+});
+
+after(async () => {
+  await browser?.close();
+});
+
+// Checks that the page shows the terminal's state after the commands so far.
+async function showsTheSession(commands = []) {
+  lines.push(...commands);
+  const [state, naming] = cliSession([...lines, 'state', 'naming']);
+  const page = await shown(tab.page);
+  assert.equal(page.count, state.count);
+  assert.deepEqual(page.frets, state.voicings.map(fretText));
+  assert.deepEqual(page.names, state.names);
+  assert.equal(page.symbol, state.symbol);
+  assert.equal(page.formation, state.formation);
+  assert.equal(page.plainName, naming.plainName);
+  assert.deepEqual(tab.problems, []);
+}
+
+test('start-up shows C major\'s 165 diagrams', async () => {
+  const page = await shown(tab.page);
+  assert.equal(page.count, 165);
+  assert.equal(page.frets.length, 165);
+  assert.equal(page.frets[0], 'x 3 2 0 1 0');
+  await showsTheSession();
+});
+
+test('a typed symbol and Enter give the terminal\'s count and fingerings', async () => {
+  await tab.page.fill('#symbol', 'Cmaj7');
+  await tab.page.press('#symbol', 'Enter');
+  await showsTheSession(['symbol Cmaj7']);
+  assert.equal((await shown(tab.page)).count, 209);
+});
+
+test('a tension tick, a chord type, sharps and flats', async () => {
+  await tab.page.click('#root-grid [data-row="9"]');
+  await tab.page.click('label[for="tension-1"]');
+  await showsTheSession(['root 9', 'tick 1']);
+  await tab.page.click('#flat-root');
+  await tab.page.click('#view-mod2');
+  await tab.page.click('#chord-types button:nth-child(5)');
+  await showsTheSession(['flat root', 'view mod2', 'type 4']);
+  await tab.page.click('#view-mod1');
+  await tab.page.click('#bass-grid [data-row="4"]');
+  await showsTheSession(['view mod1', 'bass 4']);
+});
+
+test('every option searches again', async () => {
+  await tab.page.fill('#symbol', 'G7');
+  await tab.page.click('#search');
+  await showsTheSession(['symbol G7']);
+  await tab.page.selectOption('#max-fret', '24');
+  await tab.page.selectOption('#distance', '3');
+  await showsTheSession(['fret 24', 'distance 3']);
+  for (const box of ['omit3', 'omit5', 'easy', 'lefthand', 'nobarre']) {
+    await tab.page.check(`#${box}`);
+    await showsTheSession([`${box} on`]);
+    await tab.page.uncheck(`#${box}`);
+    await showsTheSession([`${box} off`]);
+  }
+  await tab.page.selectOption('#order', 'easiest');
+  await tab.page.check('#common');
+  await showsTheSession(['order easiest', 'common on']);
+  await tab.page.selectOption('#order', 'position');
+  await tab.page.uncheck('#common');
+  await tab.page.selectOption('#max-fret', '12');
+  await showsTheSession(['order position', 'common off', 'fret 12']);
+});
+
+test('a tuning preset, a tuner and the standard tuning', async () => {
+  await tab.page.selectOption('#preset', '3');
+  await showsTheSession(['preset 3']);
+  assert.equal(await tab.page.textContent('#standard'), cliSession([...lines, 'state'])[0].tuningButton);
+  await tab.page.selectOption('#tuner-1', '2');
+  await showsTheSession(['tuner 1 2']);
+  await tab.page.click('#standard');
+  await showsTheSession(['standard']);
+});
+
+test('a clicked diagram shows its frets and the neck, and is strummed', async () => {
+  await tab.page.fill('#symbol', 'C');
+  await tab.page.press('#symbol', 'Enter');
+  await tab.page.click('#results .diagram:nth-child(3)');
+  // The middle of the third cell of the six-column canvas the session starts with.
+  await showsTheSession(['symbol C', 'click 250 65']);
+  const third = fretText(cliSession([...lines, 'state'])[0].voicings[2]);
+  assert.equal((await tab.page.textContent('#formation')).replaceAll('X', 'x').trim(), third);
+  assert.equal(await tab.page.getAttribute('#results .diagram:nth-child(3)', 'class'), 'diagram highlighted');
+  // The neck shows the fingering: its picture is titled with the frets.
+  assert.equal(await tab.page.textContent('#neck svg title'), third);
+  // The audio runs and the strum's six notes reach the synthesiser once the SoundFont is in.
+  await tab.page.waitForFunction(() => window.tambrelSound?.notes.length >= 5, null, { timeout: 20000 });
+  assert.equal(await tab.page.evaluate(() => window.tambrelSound.contextState), 'running');
+  assert.deepEqual(tab.problems, []);
+});
+
+test('naming a fingering by its fret list and on the neck', async () => {
+  await tab.page.fill('#fret-list', 'x 3 2 0 1 0');
+  await tab.page.press('#fret-list', 'Enter');
+  const naming = cliSession([...lines, 'frets x 3 2 0 1 0', 'naming'])[0];
+  lines.push('frets x 3 2 0 1 0');
+  assert.deepEqual(await tab.page.$$eval('#readings button', (items) => items.map((item) => item.textContent)), naming.readings);
+  await tab.page.click('#readings button >> nth=1');
+  await showsTheSession(['reading 1']);
+  // The neck as an input: a click at the nut of the lowest string mutes or opens it.
+  await tab.page.click('#neck-input');
+  const box = await tab.page.locator('#neck svg').boundingBox();
+  await tab.page.mouse.click(box.x + (5 * box.width) / 625, box.y + (80 * box.height) / 85);
+  await showsTheSession(['neck input', 'neckclick 5 80']);
+  assert.equal(await tab.page.inputValue('#fret-list'), cliSession([...lines, 'naming'])[0].fretList);
+  await tab.page.click('#neck-input');
+  await showsTheSession(['neck picture']);
+});
+
+test('what cannot be read leaves everything as it was, without an error', async () => {
+  const before = await shown(tab.page);
+  await tab.page.fill('#symbol', 'H#$%&');
+  await tab.page.press('#symbol', 'Enter');
+  await showsTheSession(['symbol H#$%&']);
+  await tab.page.fill('#fret-list', 'x 3 q 0 1 0');
+  await tab.page.press('#fret-list', 'Enter');
+  await showsTheSession(['frets x 3 q 0 1 0']);
+  assert.notEqual(await tab.page.textContent('#naming-message'), '');
+  // Values no list offers, set from outside: refused, and the page goes on.
+  await tab.page.evaluate(() => {
+    const tuner = document.querySelector('#tuner-2');
+    tuner.append(new Option('far', '99'));
+    tuner.value = '99';
+    tuner.dispatchEvent(new Event('change'));
+    const fret = document.querySelector('#max-fret');
+    fret.append(new Option('7', '7'));
+    fret.value = '7';
+    fret.dispatchEvent(new Event('change'));
+  });
+  await showsTheSession([]);
+  assert.match(await tab.page.textContent('#status'), /out of range|expected/);
+  assert.ok(before.count > 0);
+});
+
+test('the sheet: collected, saved as SVG and PNG, printed', async () => {
+  await tab.page.fill('#symbol', 'Am');
+  await tab.page.press('#symbol', 'Enter');
+  await tab.page.click('#results .diagram >> nth=0');
+  await tab.page.click('#sheet-add');
+  lines.push('symbol Am', 'click 50 65');
+  assert.equal(await tab.page.locator('#sheet-entries li').count(), 1);
+  await tab.page.fill('#sheet-title-text', 'Practice');
+  const [svgFile] = await Promise.all([tab.page.waitForEvent('download'), tab.page.click('#sheet-svg')]);
+  assert.equal(svgFile.suggestedFilename(), 'Practice.svg');
+  const [pngFile] = await Promise.all([tab.page.waitForEvent('download'), tab.page.click('#sheet-png')]);
+  assert.equal(pngFile.suggestedFilename(), 'Practice.png');
+  await tab.page.evaluate(() => {
+    window.printed = 0;
+    window.print = () => (window.printed += 1);
+  });
+  await tab.page.click('#sheet-print');
+  assert.equal(await tab.page.evaluate(() => window.printed), 1);
+  assert.equal(await tab.page.locator('#print-sheet svg').count(), 1);
+  assert.deepEqual(tab.problems, []);
+});
+
+test('the page at desktop and phone widths', async () => {
+  if (!options.shots) return;
+  mkdirSync(options.shots, { recursive: true });
+  for (const [name, viewport] of [['desktop', { width: 1400, height: 1000 }], ['phone', { width: 360, height: 780 }]]) {
+    const wide = await openPage(browser.browser, browser.url, viewport);
+    // Nothing is wider than the screen but the neck's own scroll box.
+    const overflow = await wide.page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+    assert.ok(overflow <= 0, `${name}: the page is ${overflow} pixels wider than the screen`);
+    await wide.page.screenshot({ path: join(options.shots, `${name}.png`) });
+    assert.deepEqual(wide.problems, []);
+    await wide.context.close();
+  }
+});

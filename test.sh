@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tambrel and runs the whole test suite: the normal build,
+# Installs what is missing, builds Tambrel and runs the whole test suite: the browser edition
+# (its page tested in Chromium within the normal build's tests), the normal build,
 # then the logic and the window again under AddressSanitizer and UndefinedBehaviorSanitizer
 # with the fuzzer's regression corpus (the window's tests record their MIDI: no sound devices
 # there), then the sound devices' player thread under ThreadSanitizer. The program's sources
@@ -9,17 +10,19 @@ source "$(dirname "$0")/scripts/setup.sh"
 tambrel_install_packages
 
 export QT_QPA_PLATFORM=offscreen
+# The browser edition first: the normal build's tests hold its page and module to the terminal.
+tambrel_build_web
 # Explicitly on: ./run.sh builds the same tree without them. The suite reads no debugger's
 # information, and writing it is a third of the build's time: the same optimisation without it.
 tambrel_build -DTAMBREL_TESTS=ON -DTAMBREL_BENCH=ON -DTAMBREL_GUI=ON -DTAMBREL_SOUND=ON \
-  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG"
+  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG" "-DTAMBREL_WEB_BUILD=$TAMBREL_WEB_BUILD"
 (cd "$TAMBREL_BUILD" && ctest --output-on-failure -j"$(nproc)")
 
 # The logic's sources under the fault-finding checks of .clang-tidy (the headers they include
 # with them); any finding fails the suite. The Qt views are left to the sanitized run below:
 # parsing the toolkit's headers for every one of them would take a quarter of the suite's time.
 # `TAMBREL_TIDY_ALL=1 ./test.sh` holds every folder to it.
-TIDIED="music|search|tuning|sound|window|session|song_files|cli"
+TIDIED="music|search|tuning|sound|window|session|song_files|cli|web"
 [[ "${TAMBREL_TIDY_ALL:-0}" == 1 ]] && TIDIED="$TIDIED|display|app|assets"
 run-clang-tidy -p "$TAMBREL_BUILD" -j "$(nproc)" -quiet "$TAMBREL_ROOT/($TIDIED)/.*\.cpp$" \
   > "$TAMBREL_BUILD/clang-tidy.log" 2>&1 || { grep -E "(warning|error):" "$TAMBREL_BUILD/clang-tidy.log" >&2; echo "clang-tidy found faults: see $TAMBREL_BUILD/clang-tidy.log" >&2; exit 1; }

@@ -5,6 +5,7 @@ set -euo pipefail
 
 TAMBREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TAMBREL_BUILD="${TAMBREL_BUILD:-$TAMBREL_ROOT/build}"
+TAMBREL_WEB_BUILD="${TAMBREL_WEB_BUILD:-$TAMBREL_ROOT/build-web}"
 
 TAMBREL_PACKAGES=(
   build-essential cmake pkg-config
@@ -15,6 +16,7 @@ TAMBREL_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-tidy libclang-rt-14-dev
   dpkg-dev file lintian appstream man-db
+  emscripten chromium timgm6mb-soundfont librsvg2-bin
 )
 
 tambrel_install_packages() {
@@ -24,6 +26,8 @@ tambrel_install_packages() {
       missing+=("$package")
     fi
   done
+  # Node.js with npm may come from Debian or from elsewhere; Debian's only when there is none.
+  command -v npm >/dev/null || missing+=(nodejs npm)
   if [ ${#missing[@]} -eq 0 ]; then
     return 0
   fi
@@ -42,4 +46,18 @@ tambrel_install_packages() {
 tambrel_build() {
   cmake -S "$TAMBREL_ROOT" -B "$TAMBREL_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$TAMBREL_BUILD" -j"$(nproc)"
+}
+
+# The browser edition: the logic compiled to WebAssembly by Emscripten, then the page around it
+# built from its npm packages (as the committed lock file fixes them) into $TAMBREL_WEB_BUILD/page.
+tambrel_build_web() {
+  # Emscripten's JavaScript optimiser needs Debian's Node modules.
+  export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+  emcmake cmake -S "$TAMBREL_ROOT" -B "$TAMBREL_WEB_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$TAMBREL_WEB_BUILD" -j"$(nproc)" --target tambrel_web tambrel_node
+  local web="$TAMBREL_ROOT/web"
+  if [ ! -f "$web/node_modules/.package-lock.json" ] || [ "$web/package-lock.json" -nt "$web/node_modules/.package-lock.json" ]; then
+    (cd "$web" && npm ci --no-audit --no-fund --loglevel=error)
+  fi
+  node "$web/build.mjs" --module-dir "$TAMBREL_WEB_BUILD/web" --out "$TAMBREL_WEB_BUILD/page"
 }

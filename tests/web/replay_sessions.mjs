@@ -61,6 +61,8 @@ const kSymbols = [
   'Bdim7', 'G+', 'Eaug', 'A13', 'Db7#9', 'Cm(maj7)', 'F#7b13', 'Esus2', 'Gm11', 'Bø7', 'CΔ7',
   'C♭', 'F♯m', 'Xm7', 'c', 'cmaj7', 'B#', 'Fb', 'Cb/Eb', 'G/F#', 'D/F#', 'A7(b9)', 'E7(#9)',
   'C7alt', 'Cmaj13', 'Am7/G', 'D9', 'Bb6', 'Em7b5/Bb', 'NC', 'n.c.', '',
+  // Numbers past what an int holds, and degrees no chord has.
+  'C7/2147483648', 'Cadd4294967296', 'C(b99999999999)', 'C-2147483649', 'C9/11/13/15/17', 'C0',
 ];
 const kFretLists = [
   'x32010', 'x 3 2 0 1 0', 'x 10 12 12 11 10', '320003', '022100', 'xx0232', '133211',

@@ -1,4 +1,5 @@
 // The voicing search for every chord type on every root at the widest limits.
+#include "bench/search/chord_sweep.h"
 #include "music/chord_vocabulary.h"
 #include "search/voicing_choices.h"
 #include "search/voicing_search.h"
@@ -9,27 +10,11 @@ namespace {
 
 using namespace tambrel;
 
-SearchInputs widest(int root) {
-    SearchInputs in;
-    in.rootNote = root;
-    in.bassNote = root;
-    in.maxFret = 24;
-    in.distance = 5;
-    return in;
-}
-
 // All 420 chords (35 chord types on 12 roots) in one iteration.
 void BM_SweepEveryChordType(benchmark::State& state) {
     std::size_t voicings = 0;
     for (auto _ : state) {
-        voicings = 0;
-        for (int root = 0; root < 12; ++root) {
-            for (const ChordType& type : chordTypeTable()) {
-                const auto result =
-                    findVoicings(buildSearchRequest(type.intervals, root, root), widest(root));
-                voicings += result.voicingList.size();
-            }
-        }
+        voicings = sweepEveryChordType();
         benchmark::DoNotOptimize(voicings);
     }
     state.counters["voicings"] = static_cast<double>(voicings);
@@ -45,7 +30,8 @@ void sweepWithChoices(benchmark::State& state, VoicingChoices choices) {
         voicings = 0;
         for (int root = 0; root < 12; ++root) {
             for (const ChordType& type : chordTypeTable()) {
-                const auto ranked = searchWithChoices(type.intervals, widest(root), choices);
+                const auto ranked =
+                    searchWithChoices(type.intervals, widestSearchInputs(root), choices);
                 voicings += ranked.result.voicingList.size();
             }
         }
@@ -69,7 +55,7 @@ void BM_OneChord(benchmark::State& state) {
     const int root = static_cast<int>(state.range(0));
     const ChordType& type = chordTypeTable()[state.range(1)];
     const std::string request = buildSearchRequest(type.intervals, root, root);
-    const SearchInputs in = widest(root);
+    const SearchInputs in = widestSearchInputs(root);
     std::size_t count = 0;
     for (auto _ : state) {
         count = findVoicings(request, in).voicingList.size();

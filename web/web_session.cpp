@@ -55,8 +55,7 @@ int WebSession::diagramCount() const {
 std::string WebSession::diagramSvg(int index) const {
     if (index < 0 || index >= diagramCount()) return {};
     const WindowState& w = model().window();
-    const bool highlighted =
-        std::binary_search(w.highlighted.begin(), w.highlighted.end(), index);
+    const bool highlighted = std::binary_search(w.highlighted.begin(), w.highlighted.end(), index);
     return chordDiagramSvg(model().search().voicingList[static_cast<std::size_t>(index)].frets,
                            labels_, diagramNotesOf(model()), w.leftHanded,
                            highlighted ? DiagramStyle::Highlighted : DiagramStyle::Normal);

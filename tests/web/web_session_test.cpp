@@ -94,8 +94,7 @@ TEST(WebSession, CollectsASheet) {
     web.execute("symbol Am");
     web.clickDiagram(0);
     ASSERT_TRUE(web.addSelectedToSheet());
-    EXPECT_EQ(Json::parse(web.sheetJson()),
-              Json::parse(R"([{"name":"C","frets":"x 3 2 0 1 0"},
+    EXPECT_EQ(Json::parse(web.sheetJson()), Json::parse(R"([{"name":"C","frets":"x 3 2 0 1 0"},
                               {"name":"Am","frets":"x 0 2 2 1 0"}])"));
 
     EXPECT_TRUE(web.moveSheetEntry(1, 0));

@@ -128,6 +128,33 @@ test('naming a fingering by its fret list and on the neck', async () => {
   await showsTheSession(['neck picture']);
 });
 
+test('the keyboard reaches the diagrams and clicks them', async () => {
+  await tab.page.focus('#results .diagram >> nth=4');
+  await tab.page.keyboard.press('Enter');
+  await showsTheSession(['click 450 65']);
+  await tab.page.focus('#root-grid [aria-checked="true"]');
+  await tab.page.keyboard.press('ArrowDown');
+  const row = cliSession([...lines, 'state'])[0].rootGridRow;
+  await showsTheSession([`root ${(row + 1) % 12}`]);
+});
+
+test('a song: its chords with their fingerings, transposed', async () => {
+  await tab.page.fill('#song-text', '| C | Am | F | G7 |');
+  await tab.page.click('#song-arrange');
+  await tab.page.click('#transpose-up');
+  const song = cliSession([...lines, 'song | C | Am | F | G7 |', 'transpose 1', 'songstate'])[0];
+  lines.push('song | C | Am | F | G7 |', 'transpose 1');
+  assert.deepEqual(
+    await tab.page.$$eval('#song-chords svg title', (titles) => titles.map((title) => title.textContent)),
+    song.chords.map((chord) => chord.frets),
+  );
+  assert.deepEqual(
+    await tab.page.$$eval('#song-chords .song-chord-name', (names) => names.map((name) => name.textContent)),
+    song.chords.map((chord) => chord.symbol),
+  );
+  await showsTheSession([]);
+});
+
 test('what cannot be read leaves everything as it was, without an error', async () => {
   const before = await shown(tab.page);
   await tab.page.fill('#symbol', 'H#$%&');
@@ -173,6 +200,21 @@ test('the sheet: collected, saved as SVG and PNG, printed', async () => {
   assert.equal(await tab.page.evaluate(() => window.printed), 1);
   assert.equal(await tab.page.locator('#print-sheet svg').count(), 1);
   assert.deepEqual(tab.problems, []);
+});
+
+test('once loaded, the page works offline', async () => {
+  const offline = await openPage(browser.browser, browser.url);
+  // The worker is ready once it has kept every file of the page.
+  await offline.page.evaluate(() => navigator.serviceWorker.ready.then(() => undefined));
+  await offline.context.setOffline(true);
+  await offline.page.reload();
+  await offline.page.waitForFunction(() => document.body.classList.contains('ready'));
+  assert.equal((await shown(offline.page)).count, 165);
+  const manifest = await offline.page.evaluate(() =>
+    fetch(document.querySelector('link[rel=manifest]').href).then((response) => response.json()));
+  assert.equal(manifest.display, 'standalone');
+  assert.deepEqual(offline.problems, []);
+  await offline.context.close();
 });
 
 test('the page at desktop and phone widths', async () => {

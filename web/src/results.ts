@@ -68,7 +68,6 @@ export class Results implements View {
       const cell = element('button', {
         type: 'button',
         class: index === state.view.easiest ? 'diagram easiest' : 'diagram',
-        role: 'listitem',
         'data-index': String(index),
         'aria-label': `Fingering ${index + 1}: ${frets}${index === state.view.easiest ? ', the easiest' : ''}`,
       });

@@ -1,11 +1,9 @@
 // The results: one <svg> a diagram in display order, drawn by the module as the window draws
 // its canvas. A result can hold two thousand diagrams: each is painted when it comes into view.
-import { byId, element, setText, svgBody } from './dom';
+import { byId, element, setText, SVG_NS, svgBody } from './dom';
 import type { Page, View } from './page';
 import { fretTextOfEntry } from './state';
 import type { PageState } from './state';
-
-const SVG_NS = 'http://www.w3.org/2000/svg';
 
 export class Results implements View {
   private readonly results = byId('results');

@@ -152,6 +152,21 @@ test('a song: its chords with their fingerings, transposed', async () => {
     await tab.page.$$eval('#song-chords .song-chord-name', (names) => names.map((name) => name.textContent)),
     song.chords.map((chord) => chord.symbol),
   );
+  // The second chord, clicked, held to another fingering: the rest is chosen around it.
+  await tab.page.click('#song-chords li >> nth=1');
+  await tab.page.fill('#song-pin-frets', 'x 1 3 3 2 1');
+  await tab.page.press('#song-pin-frets', 'Enter');
+  const pinned = cliSession([...lines, 'pin 1 x 1 3 3 2 1', 'songstate'])[0];
+  lines.push('pin 1 x 1 3 3 2 1');
+  assert.ok(pinned.chords[1].pinned);
+  assert.deepEqual(
+    await tab.page.$$eval('#song-chords svg title', (titles) => titles.map((title) => title.textContent)),
+    pinned.chords.map((chord) => chord.frets),
+  );
+  assert.equal(await tab.page.locator('#song-chords li.pinned').count(), 1);
+  await tab.page.click('#song-unpin');
+  lines.push('unpin 1');
+  assert.equal(await tab.page.locator('#song-chords li.pinned').count(), 0);
   await showsTheSession([]);
 });
 

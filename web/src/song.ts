@@ -15,6 +15,7 @@ export class Song implements View {
   private typing = 0;
   private shown = '';
   private ticking = 0;
+  private chosen = -1; // the chord clicked last, which Pin and Unpin act on
 
   constructor(private readonly page: Page) {
     this.text.addEventListener('input', () => {
@@ -33,7 +34,18 @@ export class Song implements View {
     byId('song-stop').addEventListener('click', () => this.stop());
     this.chords.addEventListener('click', (event) => {
       const chord = (event.target as Element).closest<HTMLElement>('[data-chord]');
-      if (chord) page.perform(() => page.session.strumSongChord(Number(chord.dataset.chord)));
+      if (!chord) return;
+      this.chosen = Number(chord.dataset.chord);
+      byId<HTMLInputElement>('song-pin-frets').value = page.state.song.chords[this.chosen]?.frets ?? '';
+      page.perform(() => page.session.strumSongChord(this.chosen));
+    });
+    byId('song-pin-form').addEventListener('submit', (event) => {
+      event.preventDefault();
+      const frets = byId<HTMLInputElement>('song-pin-frets').value.replace(/[\r\n]/g, ' ');
+      if (this.chosen >= 0) page.act(`pin ${this.chosen} ${frets}`);
+    });
+    byId('song-unpin').addEventListener('click', () => {
+      if (this.chosen >= 0) page.act(`unpin ${this.chosen}`);
     });
   }
 
@@ -65,15 +77,18 @@ export class Song implements View {
         element('li', {}, `Line ${problem.line}, column ${problem.column}: ${problem.message}`),
       ),
     );
-    const key = JSON.stringify([song.chords, song.playing, state.session.options.lefthand]);
+    if (this.chosen >= song.chords.length) this.chosen = -1;
+    setText(byId('song-chosen'), this.chosen >= 0 ? String(this.chosen + 1) : '–');
+    const key = JSON.stringify([song.chords, song.playing, state.session.options.lefthand, this.chosen]);
     if (key === this.shown) return;
     this.shown = key;
     this.chords.replaceChildren(
       ...song.chords.map((chord, index) => {
-        const item = element('li', {
-          class: index === song.playing ? 'song-chord playing' : 'song-chord',
-          'data-chord': String(index),
-        });
+        const classes = ['song-chord'];
+        if (index === song.playing) classes.push('playing');
+        if (chord.pinned) classes.push('pinned');
+        if (index === this.chosen) classes.push('chosen');
+        const item = element('li', { class: classes.join(' '), 'data-chord': String(index) });
         const name = state.view.shapeNames && chord.shape ? chord.shape : chord.symbol;
         item.append(element('span', { class: 'song-chord-name' }, name));
         const svg = page.session.songChordSvg(index);

@@ -2,6 +2,22 @@
 #include "web/web_session.h"
 
 #include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+namespace {
+
+// A file's bytes reach JavaScript as a Uint8Array of their own: a string would be read as
+// UTF-8, and a view into the module's memory would not outlive the call.
+emscripten::val songMidiFile(const tambrel::WebSession& session, int bpm, int beatsPerChord) {
+    const std::string bytes = session.songMidiFile(bpm, beatsPerChord);
+    return emscripten::val::global("Uint8Array")
+        .new_(emscripten::typed_memory_view(bytes.size(),
+                                            reinterpret_cast<const unsigned char*>(bytes.data())));
+}
+
+} // namespace
 
 EMSCRIPTEN_BINDINGS(tambrel) {
     using tambrel::WebSession;
@@ -34,6 +50,7 @@ EMSCRIPTEN_BINDINGS(tambrel) {
         .function("songPlaying", &WebSession::songPlaying)
         .function("strumSongChord", &WebSession::strumSongChord)
         .function("songChordPro", &WebSession::songChordPro)
+        .function("songMidiFile", &songMidiFile)
         .function("songChordSvg", &WebSession::songChordSvg)
         .function("diagramExplanation", &WebSession::diagramExplanation)
         .class_function("vocabularyJson", &WebSession::vocabularyJson);

@@ -7,6 +7,7 @@
 #include "music/single_byte_text.h"
 #include "session/session_json.h"
 #include "song_files/chordpro_writer.h"
+#include "song_files/midi_file_song.h"
 #include "sound/instruments.h"
 #include "tuning/tunings.h"
 #include "window/search_options.h"
@@ -166,6 +167,17 @@ bool WebSession::songPlaying() const {
 
 std::string WebSession::songChordPro() const {
     return writeChordPro(model().song());
+}
+
+std::string WebSession::songMidiFile(int bpm, int beatsPerChord) const {
+    const SongArrangement& arrangement = model().song().arrangement();
+    if (arrangement.chords.empty()) return {};
+    MidiFilePerformance performance;
+    performance.bpm = bpm;
+    performance.beatsPerChord = beatsPerChord;
+    performance.instrument = model().window().patchItem;
+    performance.tempoPosition = model().window().tempoPosition;
+    return midiFileOf(arrangement, model().search().stringNote, performance);
 }
 
 std::string WebSession::songChordSvg(int chord) const {

@@ -69,6 +69,9 @@ class WebSession {
 
     // The song as a ChordPro file with its fingerings, as the window saves it.
     std::string songChordPro() const;
+    // The song as played, as a MIDI file's bytes: at `bpm`, `beatsPerChord` beats a chord, with
+    // the window's instrument and strum. Empty when the song has no chord.
+    std::string songMidiFile(int bpm, int beatsPerChord) const;
     // Song chord `chord`'s chosen fingering as a diagram, "" when it has none.
     std::string songChordSvg(int chord) const;
 

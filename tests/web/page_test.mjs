@@ -1,7 +1,7 @@
 // The page in a real browser, driven as a user drives it, held to the terminal's session: after
 // each action it must show what `tambrel-cli --script` shows for the same commands.
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
+import { mkdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { cliSession, fretText, openBrowser, openPage, options, shown } from './browser.mjs';
@@ -168,6 +168,21 @@ test('a song: its chords with their fingerings, transposed', async () => {
   lines.push('unpin 1');
   assert.equal(await tab.page.locator('#song-chords li.pinned').count(), 0);
   await showsTheSession([]);
+  // Saved as ChordPro and as a MIDI file, and a ChordPro file opened.
+  const [chordPro] = await Promise.all([tab.page.waitForEvent('download'), tab.page.click('#song-chordpro')]);
+  assert.match(readFileSync(await chordPro.path(), 'utf8'), /^\{transpose: 1\}\n\{define: Db base-fret /);
+  const [midi] = await Promise.all([tab.page.waitForEvent('download'), tab.page.click('#song-midi')]);
+  assert.equal(readFileSync(await midi.path()).subarray(0, 4).toString('latin1'), 'MThd');
+  await tab.page.setInputFiles('#song-open', {
+    name: 'two.cho',
+    mimeType: 'text/plain',
+    buffer: Buffer.from('{title: Two}\n[Am]Some [E7]words\n'),
+  });
+  await tab.page.waitForFunction(() => document.querySelectorAll('#song-chords li').length === 2);
+  assert.deepEqual(
+    await tab.page.$$eval('#song-chords .song-chord-name', (names) => names.map((name) => name.textContent)),
+    ['Am', 'E7'],
+  );
 });
 
 test('what cannot be read leaves everything as it was, without an error', async () => {

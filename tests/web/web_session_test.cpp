@@ -119,6 +119,7 @@ TEST(WebSession, CollectsASheet) {
 TEST(WebSession, DrawsTheSongsChords) {
     WebSession web;
     EXPECT_EQ(web.songChordSvg(0), "");
+    EXPECT_EQ(web.songMidiFile(90, 4), "");
     EXPECT_FALSE(web.addSongToSheet());
     web.execute("song C Am Xyz G");
     // The unreadable symbol is left out of the chords.
@@ -128,6 +129,9 @@ TEST(WebSession, DrawsTheSongsChords) {
                 HasSubstr("<title>" + chords[2]["frets"].get<std::string>() + "</title>"));
     EXPECT_EQ(web.songChordSvg(3), "");
     EXPECT_THAT(web.songChordPro(), HasSubstr("{define: C base-fret 1 frets x 3 2 0 1 0"));
+    const std::string midi = web.songMidiFile(120, 2);
+    EXPECT_EQ(midi.substr(0, 4), "MThd");
+    EXPECT_NE(midi.find("MTrk"), std::string::npos);
     EXPECT_TRUE(web.addSongToSheet());
     EXPECT_EQ(Json::parse(web.sheetJson()).size(), 3U);
 }

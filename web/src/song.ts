@@ -6,8 +6,8 @@ import type { PageState } from './state';
 
 // The song is read once the user stops typing for this long, as in the window.
 const ARRANGE_AFTER_MS = 600;
-const BPM = 90;
-const BEATS_PER_CHORD = 4;
+// The largest file the window opens as a song.
+const LARGEST_SONG_FILE = 1024 * 1024;
 
 export class Song implements View {
   private readonly text = byId<HTMLTextAreaElement>('song-text');
@@ -30,6 +30,12 @@ export class Song implements View {
     byId('song-chordpro').addEventListener('click', () =>
       download('song.cho', new Blob([page.session.songChordPro()], { type: 'text/plain' })),
     );
+    byId('song-midi').addEventListener('click', () => {
+      const bytes = page.session.songMidiFile(this.bpm(), this.beats());
+      if (bytes.length > 0) download('song.mid', new Blob([bytes], { type: 'audio/midi' }));
+    });
+    const open = byId<HTMLInputElement>('song-open');
+    open.addEventListener('change', () => void this.open(open));
     byId('song-play').addEventListener('click', () => this.play());
     byId('song-stop').addEventListener('click', () => this.stop());
     this.chords.addEventListener('click', (event) => {
@@ -54,9 +60,30 @@ export class Song implements View {
     this.page.perform(() => this.page.session.setSongText(this.text.value));
   }
 
+  // A song file: read as the window reads one, ChordPro or a lead sheet alike.
+  private async open(input: HTMLInputElement): Promise<void> {
+    const file = input.files?.[0];
+    input.value = '';
+    if (!file) return;
+    if (file.size > LARGEST_SONG_FILE) {
+      setText(byId('status'), `${file.name} is larger than a song file can be (1 MB).`);
+      return;
+    }
+    this.text.value = await file.text();
+    this.arrange();
+  }
+
+  private bpm(): number {
+    return Number(byId<HTMLInputElement>('song-bpm').value) || 90;
+  }
+
+  private beats(): number {
+    return Number(byId<HTMLInputElement>('song-beats').value) || 4;
+  }
+
   private play(): void {
     this.stop();
-    this.page.perform(() => this.page.session.playSong(BPM, BEATS_PER_CHORD, performance.now()));
+    this.page.perform(() => this.page.session.playSong(this.bpm(), this.beats(), performance.now()));
     this.ticking = window.setInterval(() => {
       this.page.perform(() => this.page.session.songTick(performance.now()));
       if (!this.page.session.songPlaying()) this.stop();

@@ -29,6 +29,7 @@ declare module 'tambrel-module' {
     songPlaying(): boolean;
     strumSongChord(chord: number): void;
     songChordPro(): string;
+    songMidiFile(bpm: number, beatsPerChord: number): Uint8Array<ArrayBuffer>;
     songChordSvg(chord: number): string;
   }
   export interface TambrelModule {

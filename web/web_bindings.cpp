@@ -49,6 +49,8 @@ EMSCRIPTEN_BINDINGS(tambrel) {
         .function("stopSong", &WebSession::stopSong)
         .function("songPlaying", &WebSession::songPlaying)
         .function("strumSongChord", &WebSession::strumSongChord)
+        .function("songAlternativesJson", &WebSession::songAlternativesJson)
+        .function("pinSongChord", &WebSession::pinSongChord)
         .function("songChordPro", &WebSession::songChordPro)
         .function("songMidiFile", &songMidiFile)
         .function("songChordSvg", &WebSession::songChordSvg)

@@ -4,6 +4,7 @@
 #include "display/results_layout.h"
 #include "display/sheet_svg.h"
 #include "music/chord_vocabulary.h"
+#include "music/fret_list_text.h"
 #include "music/single_byte_text.h"
 #include "session/session_json.h"
 #include "song_files/chordpro_writer.h"
@@ -159,6 +160,24 @@ void WebSession::stopSong() {
 
 void WebSession::strumSongChord(int chord) {
     session_.model().strumSongChord(chord);
+}
+
+std::string WebSession::songAlternativesJson(int chord) const {
+    nlohmann::json alternatives = nlohmann::json::array();
+    const std::vector<ArrangedChord>& chords = model().song().arrangement().chords;
+    if (chord >= 0 && chord < static_cast<int>(chords.size())) {
+        if (const auto& list = chords[static_cast<std::size_t>(chord)].alternatives) {
+            const std::size_t shown =
+                std::min<std::size_t>(list->result.voicingList.size(), kAlternativesConsidered);
+            for (std::size_t k = 0; k < shown; ++k)
+                alternatives.push_back(writeFretList(list->result.voicingList[k].frets, {}));
+        }
+    }
+    return alternatives.dump();
+}
+
+bool WebSession::pinSongChord(int chord, int alternative) {
+    return session_.model().pinSongChord(chord, alternative);
 }
 
 bool WebSession::songPlaying() const {

@@ -66,6 +66,10 @@ class WebSession {
     bool songPlaying() const;
     // A click on one of the song's chords: it is strummed as a clicked diagram is.
     void strumSongChord(int chord);
+    // The fingerings the song panel offers for chord `chord`, the easiest first, as fret lists
+    // ("x32010"), as JSON; [] outside the song. Pinning holds the chord to one of them.
+    std::string songAlternativesJson(int chord) const;
+    bool pinSongChord(int chord, int alternative);
 
     // The song as a ChordPro file with its fingerings, as the window saves it.
     std::string songChordPro() const;

@@ -167,6 +167,13 @@ test('a song: its chords with their fingerings, transposed', async () => {
   await tab.page.click('#song-unpin');
   lines.push('unpin 1');
   assert.equal(await tab.page.locator('#song-chords li.pinned').count(), 0);
+  // Or to one of the fingerings offered, the easiest first.
+  await tab.page.selectOption('#song-alternatives', '2');
+  const offered = await tab.page.evaluate(() => JSON.parse(window.tambrelPage.session.execute('songstate')).chords[1]);
+  assert.equal(offered.alternative, 2);
+  assert.ok(offered.pinned);
+  assert.equal(await tab.page.textContent('#song-chords li.pinned svg title'), offered.frets);
+  await tab.page.click('#song-unpin');
   await showsTheSession([]);
   // Saved as ChordPro and as a MIDI file, and a ChordPro file opened.
   const [chordPro] = await Promise.all([tab.page.waitForEvent('download'), tab.page.click('#song-chordpro')]);

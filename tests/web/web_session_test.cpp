@@ -128,6 +128,18 @@ TEST(WebSession, DrawsTheSongsChords) {
     EXPECT_THAT(web.songChordSvg(2),
                 HasSubstr("<title>" + chords[2]["frets"].get<std::string>() + "</title>"));
     EXPECT_EQ(web.songChordSvg(3), "");
+
+    // The alternatives offered, the easiest first, and a chord pinned to one of them.
+    const Json alternatives = Json::parse(web.songAlternativesJson(1));
+    ASSERT_EQ(alternatives.size(), 12U);
+    EXPECT_EQ(web.songAlternativesJson(3), "[]");
+    EXPECT_EQ(web.songAlternativesJson(-1), "[]");
+    ASSERT_TRUE(web.pinSongChord(1, 5));
+    const Json pinned = Json::parse(web.execute("songstate"))["chords"][1];
+    EXPECT_TRUE(pinned["pinned"]);
+    EXPECT_EQ(pinned["alternative"], 5);
+    EXPECT_FALSE(web.pinSongChord(1, 100000));
+    EXPECT_FALSE(web.pinSongChord(7, 0));
     EXPECT_THAT(web.songChordPro(), HasSubstr("{define: C base-fret 1 frets x 3 2 0 1 0"));
     const std::string midi = web.songMidiFile(120, 2);
     EXPECT_EQ(midi.substr(0, 4), "MThd");

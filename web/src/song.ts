@@ -42,13 +42,17 @@ export class Song implements View {
       const chord = (event.target as Element).closest<HTMLElement>('[data-chord]');
       if (!chord) return;
       this.chosen = Number(chord.dataset.chord);
-      byId<HTMLInputElement>('song-pin-frets').value = page.state.song.chords[this.chosen]?.frets ?? '';
       page.perform(() => page.session.strumSongChord(this.chosen));
     });
     byId('song-pin-form').addEventListener('submit', (event) => {
       event.preventDefault();
       const frets = byId<HTMLInputElement>('song-pin-frets').value.replace(/[\r\n]/g, ' ');
       if (this.chosen >= 0) page.act(`pin ${this.chosen} ${frets}`);
+    });
+    const alternatives = byId<HTMLSelectElement>('song-alternatives');
+    alternatives.addEventListener('change', () => {
+      if (this.chosen >= 0 && alternatives.value !== '')
+        page.perform(() => page.session.pinSongChord(this.chosen, Number(alternatives.value)));
     });
     byId('song-unpin').addEventListener('click', () => {
       if (this.chosen >= 0) page.act(`unpin ${this.chosen}`);
@@ -96,6 +100,27 @@ export class Song implements View {
     if (this.page.session.songPlaying()) this.page.perform(() => this.page.session.stopSong());
   }
 
+  // The chosen chord's fingerings, the easiest first, its own selected when it is one of them.
+  private showAlternatives(state: PageState): void {
+    const select = byId<HTMLSelectElement>('song-alternatives');
+    const chord = state.song.chords[this.chosen];
+    const list = chord ? (JSON.parse(this.page.session.songAlternativesJson(this.chosen)) as string[]) : [];
+    const own = chord?.frets || 'none';
+    const texts = [own, ...list];
+    if (Array.from(select.options, (option) => option.text).join('|') !== texts.join('|')) {
+      select.replaceChildren(
+        element('option', { value: '' }, own),
+        ...list.map((frets, index) => element('option', { value: String(index) }, frets)),
+      );
+    }
+    select.value = chord && chord.alternative >= 0 && chord.alternative < list.length ? String(chord.alternative) : '';
+    select.disabled = !chord;
+    // The fret list box shows the chosen chord's fingering, unless the user is typing one.
+    const frets = byId<HTMLInputElement>('song-pin-frets');
+    if (document.activeElement !== frets && chord && frets.value !== chord.frets) frets.value = chord.frets;
+    byId<HTMLButtonElement>('song-unpin').disabled = !chord?.pinned;
+  }
+
   show(state: PageState, page: Page): void {
     const song = state.song;
     if (document.activeElement !== this.text && this.text.value !== song.text) this.text.value = song.text;
@@ -105,7 +130,9 @@ export class Song implements View {
       ),
     );
     if (this.chosen >= song.chords.length) this.chosen = -1;
-    setText(byId('song-chosen'), this.chosen >= 0 ? String(this.chosen + 1) : '–');
+    const chosen = song.chords[this.chosen];
+    setText(byId('song-chosen'), chosen ? `${this.chosen + 1}. ${state.view.shapeNames && chosen.shape ? chosen.shape : chosen.symbol}` : '–');
+    this.showAlternatives(state);
     const key = JSON.stringify([song.chords, song.playing, state.session.options.lefthand, this.chosen]);
     if (key === this.shown) return;
     this.shown = key;

@@ -28,6 +28,8 @@ declare module 'tambrel-module' {
     stopSong(): void;
     songPlaying(): boolean;
     strumSongChord(chord: number): void;
+    songAlternativesJson(chord: number): string;
+    pinSongChord(chord: number, alternative: number): boolean;
     songChordPro(): string;
     songMidiFile(bpm: number, beatsPerChord: number): Uint8Array<ArrayBuffer>;
     songChordSvg(chord: number): string;

@@ -29,7 +29,8 @@ async function start(): Promise<void> {
   const page = new Page(session, vocabulary, sound, (message) => setText(status, message));
   // A new action's message replaces the last one; a quiet action clears it.
   page.onShown((state) => {
-    if (state.naming.lookupNotice) setText(status, state.naming.lookupNotice);
+    if (state.view.error) setText(status, state.view.error);
+    else if (state.naming.lookupNotice) setText(status, state.naming.lookupNotice);
   });
   page.add(new ChordEntry(page));
   page.add(new Options(page));

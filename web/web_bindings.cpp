@@ -51,6 +51,7 @@ EMSCRIPTEN_BINDINGS(tambrel) {
         .function("strumSongChord", &WebSession::strumSongChord)
         .function("songAlternativesJson", &WebSession::songAlternativesJson)
         .function("pinSongChord", &WebSession::pinSongChord)
+        .function("useBestCapo", &WebSession::useBestCapo)
         .function("songChordPro", &WebSession::songChordPro)
         .function("songMidiFile", &songMidiFile)
         .function("songChordSvg", &WebSession::songChordSvg)

@@ -176,6 +176,12 @@ std::string WebSession::songAlternativesJson(int chord) const {
     return alternatives.dump();
 }
 
+std::string WebSession::useBestCapo() {
+    const std::string offer = session_.model().bestCapoOffer().text();
+    session_.model().useBestCapo();
+    return offer;
+}
+
 bool WebSession::pinSongChord(int chord, int alternative) {
     return session_.model().pinSongChord(chord, alternative);
 }

@@ -69,6 +69,9 @@ class WebSession {
     // The fingerings the song panel offers for chord `chord`, the easiest first, as fret lists
     // ("x32010"), as JSON; [] outside the song. Pinning holds the chord to one of them.
     std::string songAlternativesJson(int chord) const;
+    // "Best capo": the capo under which the song is easiest is set; returns the offer as the
+    // song panel shows it ("Capo 3: C Am F G").
+    std::string useBestCapo();
     bool pinSongChord(int chord, int alternative);
 
     // The song as a ChordPro file with its fingerings, as the window saves it.

@@ -107,6 +107,8 @@ test('a clicked diagram shows its frets and the neck, and is strummed', async ()
   // The audio runs and the strum's six notes reach the synthesiser once the SoundFont is in.
   await tab.page.waitForFunction(() => window.tambrelSound?.notes.length >= 5, null, { timeout: 20000 });
   assert.equal(await tab.page.evaluate(() => window.tambrelSound.contextState), 'running');
+  // And they are heard: the synthesiser's output rises well above silence.
+  await tab.page.waitForFunction(() => window.tambrelSound.peak > 0.02, null, { timeout: 10000 });
   assert.deepEqual(tab.problems, []);
 });
 
@@ -167,6 +169,11 @@ test('a song: its chords with their fingerings, transposed', async () => {
   await tab.page.click('#song-unpin');
   lines.push('unpin 1');
   assert.equal(await tab.page.locator('#song-chords li.pinned').count(), 0);
+  // A text that is no fret list is refused and marked.
+  await tab.page.fill('#song-pin-frets', 'x 3 q');
+  await tab.page.press('#song-pin-frets', 'Enter');
+  assert.equal(await tab.page.getAttribute('#song-pin-frets', 'aria-invalid'), 'true');
+  assert.equal(await tab.page.locator('#song-chords li.pinned').count(), 0);
   // Or to one of the fingerings offered, the easiest first.
   await tab.page.selectOption('#song-alternatives', '2');
   const offered = await tab.page.evaluate(() => JSON.parse(window.tambrelPage.session.execute('songstate')).chords[1]);
@@ -186,6 +193,10 @@ test('a song: its chords with their fingerings, transposed', async () => {
     buffer: Buffer.from('{title: Two}\n[Am]Some [E7]words\n'),
   });
   await tab.page.waitForFunction(() => document.querySelectorAll('#song-chords li').length === 2);
+  await tab.page.click('#song-best-capo');
+  const capo = await tab.page.evaluate(() => JSON.parse(window.tambrelPage.session.viewJson()).capo);
+  assert.match(await tab.page.textContent('#song-best-offer'), new RegExp(`^Best: Capo ${capo}: `));
+  assert.equal(await tab.page.inputValue('#capo'), String(capo));
   assert.deepEqual(
     await tab.page.$$eval('#song-chords .song-chord-name', (names) => names.map((name) => name.textContent)),
     ['Am', 'E7'],

@@ -148,6 +148,15 @@ TEST(WebSession, DrawsTheSongsChords) {
     EXPECT_EQ(Json::parse(web.sheetJson()).size(), 3U);
 }
 
+TEST(WebSession, SetsTheBestCapoAndSaysWhich) {
+    WebSession web;
+    web.execute("song Eb Cm Ab Bb");
+    const std::string offer = web.useBestCapo();
+    const int capo = Json::parse(web.viewJson())["capo"];
+    EXPECT_GT(capo, 0);
+    EXPECT_EQ(offer.rfind("Capo " + std::to_string(capo) + ": ", 0), 0U) << offer;
+}
+
 TEST(WebSession, NamesItsListsAsTheWindowDoes) {
     const Json vocabulary = Json::parse(WebSession::vocabularyJson());
     EXPECT_EQ(vocabulary["tensions"].size(), 51U);

@@ -25,7 +25,11 @@ export class Song implements View {
     byId('song-arrange').addEventListener('click', () => this.arrange());
     byId('transpose-down').addEventListener('click', () => page.act('transpose -1'));
     byId('transpose-up').addEventListener('click', () => page.act('transpose 1'));
-    byId('song-best-capo').addEventListener('click', () => page.act('capo best'));
+    byId('song-best-capo').addEventListener('click', () => {
+      let offer = '';
+      page.perform(() => (offer = page.session.useBestCapo()));
+      setText(byId('song-best-offer'), offer ? `Best: ${offer}` : '');
+    });
     byId('song-to-sheet').addEventListener('click', () => page.perform(() => page.session.addSongToSheet()));
     byId('song-chordpro').addEventListener('click', () =>
       download('song.cho', new Blob([page.session.songChordPro()], { type: 'text/plain' })),
@@ -47,7 +51,11 @@ export class Song implements View {
     byId('song-pin-form').addEventListener('submit', (event) => {
       event.preventDefault();
       const frets = byId<HTMLInputElement>('song-pin-frets').value.replace(/[\r\n]/g, ' ');
-      if (this.chosen >= 0) page.act(`pin ${this.chosen} ${frets}`);
+      if (this.chosen < 0) return;
+      // A text that is no fret list is refused and marked, as in the window.
+      let refused = false;
+      page.perform(() => (refused = page.session.execute(`pin ${this.chosen} ${frets}`).startsWith('{"error"')));
+      byId('song-pin-frets').setAttribute('aria-invalid', String(refused));
     });
     const alternatives = byId<HTMLSelectElement>('song-alternatives');
     alternatives.addEventListener('change', () => {
@@ -61,6 +69,7 @@ export class Song implements View {
 
   private arrange(): void {
     clearTimeout(this.typing);
+    setText(byId('song-best-offer'), ''); // an offer for another song
     this.page.perform(() => this.page.session.setSongText(this.text.value));
   }
 

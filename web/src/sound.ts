@@ -29,10 +29,12 @@ export function readMidiLog(log: string[]): Step[] {
   return steps;
 }
 
-// What the tests read: whether the audio runs, and every note handed to the synthesiser.
+// What the tests read: whether the audio runs, every note handed to the synthesiser, and the
+// loudest sample the synthesiser has put out since the audio started.
 export interface SoundProbe {
   contextState: string;
   notes: number[];
+  peak: number;
 }
 
 declare global {
@@ -47,7 +49,7 @@ export class Sound implements MidiOut {
   private context: AudioContext | null = null;
   private port: MIDIOutput | null = null;
   private volume = 1;
-  private readonly probe: SoundProbe = { contextState: 'none', notes: [] };
+  private readonly probe: SoundProbe = { contextState: 'none', notes: [], peak: 0 };
   private readonly status = byId('sound-status');
 
   constructor() {
@@ -93,7 +95,9 @@ export class Sound implements MidiOut {
       await context.audioWorklet.addModule('sound/js-synthesizer.worklet.js');
       const synth = new AudioWorkletNodeSynthesizer();
       synth.init(context.sampleRate);
-      synth.createAudioNode(context).connect(context.destination);
+      const node = synth.createAudioNode(context);
+      node.connect(context.destination);
+      this.measure(context, node);
       await synth.loadSFont((await this.soundFont!).slice(0));
       if (context.state !== 'running') await context.resume();
       this.probe.contextState = context.state;
@@ -101,6 +105,19 @@ export class Sound implements MidiOut {
       return synth;
     })();
     return this.synth;
+  }
+
+  // A meter beside the speakers: the probe's peak, read every frame while notes ring.
+  private measure(context: AudioContext, node: AudioNode): void {
+    const meter = context.createAnalyser();
+    node.connect(meter);
+    const samples = new Float32Array(meter.fftSize);
+    const read = () => {
+      meter.getFloatTimeDomainData(samples);
+      for (const sample of samples) this.probe.peak = Math.max(this.probe.peak, Math.abs(sample));
+      requestAnimationFrame(read);
+    };
+    read();
   }
 
   private sendToSynth(synth: AudioWorkletNodeSynthesizer, steps: Step[]): void {

@@ -30,6 +30,7 @@ declare module 'tambrel-module' {
     strumSongChord(chord: number): void;
     songAlternativesJson(chord: number): string;
     pinSongChord(chord: number, alternative: number): boolean;
+    useBestCapo(): string;
     songChordPro(): string;
     songMidiFile(bpm: number, beatsPerChord: number): Uint8Array<ArrayBuffer>;
     songChordSvg(chord: number): string;

@@ -177,7 +177,7 @@ std::string WebSession::songAlternativesJson(int chord) const {
 }
 
 std::string WebSession::useBestCapo() {
-    const std::string offer = session_.model().bestCapoOffer().text();
+    std::string offer = session_.model().bestCapoOffer().text();
     session_.model().useBestCapo();
     return offer;
 }

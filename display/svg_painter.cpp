@@ -4,11 +4,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "assets/font_metrics.h"
+#include "display/svg_number.h"
 
 namespace tambrel {
 
@@ -18,26 +17,6 @@ constexpr int kTextSize = 11;      // the base fret, as the canvas writes it
 constexpr int kCaptionSize = 12;   // the names over the sheet's diagrams, bold
 constexpr double kPrecision = 1e4; // coordinates to a ten-thousandth of a unit
 
-#if !defined(__cpp_lib_to_chars)
-// Where the standard library cannot write a floating-point number (the browser's build), the
-// same text std::to_chars writes: the shortest that reads back as the value, plain or with an
-// exponent, whichever is shorter, plain on a tie.
-std::string firstReadingBack(double value, const char* format) {
-    std::array<char, 48> buffer{};
-    for (int digits = 0; digits <= 17; ++digits) {
-        std::snprintf(buffer.data(), buffer.size(), format, digits, value);
-        if (std::strtod(buffer.data(), nullptr) == value) break;
-    }
-    return buffer.data();
-}
-
-std::string shortestDecimal(double value) {
-    std::string plain = firstReadingBack(value, "%.*f");
-    std::string exponent = firstReadingBack(value, "%.*e");
-    return exponent.size() < plain.size() ? exponent : plain;
-}
-#endif
-
 void appendNumber(std::string& out, double value) {
     value = std::round(value * kPrecision) / kPrecision;
     if (value == 0) value = 0; // no "-0"
@@ -46,6 +25,7 @@ void appendNumber(std::string& out, double value) {
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     out.append(buffer.data(), result.ptr);
 #else
+    // The browser's standard library writes no floating-point number.
     out += shortestDecimal(value);
 #endif
 }

@@ -84,9 +84,9 @@ export class ChordEntry implements View {
 
   show(state: PageState): void {
     const s = state.session;
-    // The box shows what the program wrote into it; what the user is typing stays until the
-    // next action.
-    if (s.symbol !== this.shownSymbol) {
+    // The box shows what the program wrote into it. What the user is typing there stays while
+    // other things happen (a song playing), until the program writes the box anew.
+    if (s.symbol !== this.shownSymbol || (document.activeElement !== this.symbol && this.symbol.value !== s.symbol)) {
       this.symbol.value = s.symbol;
       this.shownSymbol = s.symbol;
     }

@@ -50,7 +50,10 @@ export class Naming implements View {
     setText(byId('formation'), state.session.formation);
     setText(byId('plain-name'), naming.plainName);
     setText(byId('capo-caption'), state.view.capoCaption);
-    if (naming.fretList !== this.shownFretList) {
+    if (
+      naming.fretList !== this.shownFretList ||
+      (document.activeElement !== this.fretList && this.fretList.value !== naming.fretList)
+    ) {
       this.fretList.value = naming.fretList;
       this.shownFretList = naming.fretList;
     }

@@ -48,6 +48,7 @@ EMSCRIPTEN_BINDINGS(tambrel) {
         .function("songTick", &WebSession::songTick)
         .function("stopSong", &WebSession::stopSong)
         .function("songPlaying", &WebSession::songPlaying)
+        .function("songCurrentChord", &WebSession::songCurrentChord)
         .function("strumSongChord", &WebSession::strumSongChord)
         .function("songAlternativesJson", &WebSession::songAlternativesJson)
         .function("pinSongChord", &WebSession::pinSongChord)

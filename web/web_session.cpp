@@ -158,6 +158,10 @@ void WebSession::stopSong() {
     session_.model().stopSong();
 }
 
+int WebSession::songCurrentChord() const {
+    return model().songPlayer().current();
+}
+
 void WebSession::strumSongChord(int chord) {
     session_.model().strumSongChord(chord);
 }

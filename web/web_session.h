@@ -64,6 +64,8 @@ class WebSession {
     void songTick(double nowMs);
     void stopSong();
     bool songPlaying() const;
+    // The chord sounding now (0 first), -1 when the song is not playing.
+    int songCurrentChord() const;
     // A click on one of the song's chords: it is strummed as a clicked diagram is.
     void strumSongChord(int chord);
     // The fingerings the song panel offers for chord `chord`, the easiest first, as fret lists

@@ -193,6 +193,12 @@ test('a song: its chords with their fingerings, transposed', async () => {
     buffer: Buffer.from('{title: Two}\n[Am]Some [E7]words\n'),
   });
   await tab.page.waitForFunction(() => document.querySelectorAll('#song-chords li').length === 2);
+  // Played through: each chord is shown playing in its turn, then none.
+  await tab.page.fill('#song-bpm', '300');
+  await tab.page.fill('#song-beats', '1');
+  await tab.page.click('#song-play');
+  await tab.page.waitForSelector('#song-chords li.playing[data-chord="1"]');
+  await tab.page.waitForFunction(() => !document.querySelector('#song-chords li.playing'));
   await tab.page.click('#song-best-capo');
   const capo = await tab.page.evaluate(() => JSON.parse(window.tambrelPage.session.viewJson()).capo);
   assert.match(await tab.page.textContent('#song-best-offer'), new RegExp(`^Best: Capo ${capo}: `));

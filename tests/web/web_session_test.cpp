@@ -141,6 +141,15 @@ TEST(WebSession, DrawsTheSongsChords) {
     EXPECT_FALSE(web.pinSongChord(1, 100000));
     EXPECT_FALSE(web.pinSongChord(7, 0));
     EXPECT_THAT(web.songChordPro(), HasSubstr("{define: C base-fret 1 frets x 3 2 0 1 0"));
+    EXPECT_EQ(web.songCurrentChord(), -1);
+    web.playSong(120, 1, 0.0);
+    EXPECT_EQ(web.songCurrentChord(), 0);
+    web.songTick(100.0);
+    EXPECT_EQ(web.songCurrentChord(), 0); // a beat is 500 ms
+    web.songTick(500.0);
+    EXPECT_EQ(web.songCurrentChord(), 1);
+    web.stopSong();
+    EXPECT_FALSE(web.songPlaying());
     const std::string midi = web.songMidiFile(120, 2);
     EXPECT_EQ(midi.substr(0, 4), "MThd");
     EXPECT_NE(midi.find("MTrk"), std::string::npos);

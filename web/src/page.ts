@@ -47,13 +47,21 @@ export class Page {
   }
 
   // Any other action on the session, then the state shown.
-  perform(action: () => void): void {
+  perform(action: () => void, changed: () => boolean = () => true): void {
     try {
       action();
     } catch (error) {
       this.report(`Something went wrong: ${String(error)}`);
     }
-    this.show();
+    if (changed()) this.show();
+  }
+
+  // An action that may change nothing: the state is shown only when it says it did.
+  performIf(action: () => boolean): void {
+    let changed = true;
+    this.perform(() => {
+      changed = action();
+    }, () => changed);
   }
 
   show(): void {

@@ -97,9 +97,16 @@ export class Song implements View {
   private play(): void {
     this.stop();
     this.page.perform(() => this.page.session.playSong(this.bpm(), this.beats(), performance.now()));
+    // Most ticks strike nothing: the page is read anew only when the next chord sounds or the
+    // song ends, so that a long result list is not parsed sixty times a second.
     this.ticking = window.setInterval(() => {
-      this.page.perform(() => this.page.session.songTick(performance.now()));
-      if (!this.page.session.songPlaying()) this.stop();
+      const session = this.page.session;
+      const sounding = session.songCurrentChord();
+      this.page.performIf(() => {
+        session.songTick(performance.now());
+        return session.songCurrentChord() !== sounding || !session.songPlaying();
+      });
+      if (!session.songPlaying()) this.stop();
     }, 15);
   }
 

@@ -47,6 +47,7 @@ export class Sound implements MidiOut {
   private soundFont: Promise<ArrayBuffer> | null = null;
   private synth: Promise<AudioWorkletNodeSynthesizer> | null = null;
   private context: AudioContext | null = null;
+  private ports: MIDIAccess | null = null; // once the user has let the page list them
   private port: MIDIOutput | null = null;
   private volume = 1;
   private readonly probe: SoundProbe = { contextState: 'none', notes: [], peak: 0 };
@@ -176,8 +177,6 @@ export class Sound implements MidiOut {
       setText(this.status, 'The browser gives no MIDI ports.');
     }
   }
-
-  private ports: MIDIAccess | null = null;
 
   private choosePort(id: string): void {
     this.port = (id && this.ports?.outputs.get(id)) || null;

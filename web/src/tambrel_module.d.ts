@@ -27,6 +27,7 @@ declare module 'tambrel-module' {
     songTick(nowMs: number): void;
     stopSong(): void;
     songPlaying(): boolean;
+    songCurrentChord(): number;
     strumSongChord(chord: number): void;
     songAlternativesJson(chord: number): string;
     pinSongChord(chord: number, alternative: number): boolean;
